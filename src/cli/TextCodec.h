@@ -1,0 +1,55 @@
+// Standard input's bytes to UTF-16 code units and back, a chunk at a time: UTF-8
+// through iconv, which refuses what is not UTF-8, or UTF-16LE as it stands.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include <iconv.h>
+
+namespace cli {
+
+struct CodecError {
+    std::uint64_t byteOffset; // in the whole stream
+};
+
+class TextDecoder {
+public:
+    explicit TextDecoder(bool utf16);
+    ~TextDecoder();
+    TextDecoder(const TextDecoder &) = delete;
+    TextDecoder &operator=(const TextDecoder &) = delete;
+
+    // Appends the code units of `bytes` to `units`; bytes of a character cut at the
+    // chunk's end wait for the next call. `endOfInput` tells that no more bytes come.
+    [[nodiscard]] std::optional<CodecError> decode(std::string_view bytes, bool endOfInput,
+                                                   std::u16string &units);
+
+private:
+    bool utf16_;
+    iconv_t toUtf16_;
+    std::string carry_;
+    std::uint64_t consumed_ = 0;
+};
+
+class TextEncoder {
+public:
+    explicit TextEncoder(bool utf16);
+    ~TextEncoder();
+    TextEncoder(const TextEncoder &) = delete;
+    TextEncoder &operator=(const TextEncoder &) = delete;
+
+    // Appends the bytes of `units` to `bytes`. Fails, in UTF-8, on a surrogate half
+    // that has no partner beside it; the offset then counts code units written.
+    [[nodiscard]] std::optional<CodecError> encode(std::u16string_view units, std::string &bytes);
+
+private:
+    bool utf16_;
+    iconv_t toUtf8_;
+    std::uint64_t converted_ = 0;
+};
+
+} // namespace cli
