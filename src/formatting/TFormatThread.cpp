@@ -1,0 +1,90 @@
+#include "TFormatThread.h"
+
+#include "Application.h"
+#include "FormatByteArray.h"
+#include "IntegerEdit.h"
+#include "PlainTextBox.h"
+#include "ProgressBar.h"
+#include "SkinButton.h"
+#include "UiHandoff.h"
+
+#include <new>
+#include <stdexcept>
+
+using platform::UiHandoff;
+
+namespace {
+
+const QString kFormatting = QStringLiteral("正在格式化");
+const QString kWriting = QStringLiteral("正在输出");
+const QString kFormat = QStringLiteral("格式化");
+const QString kOutOfMemory =
+    QStringLiteral("内存不足，无法格式化这么多数据。输入框中的数据保持不变，可以分几次格式化。");
+
+} // namespace
+
+TFormatThread::TFormatThread(bool createSuspended, platform::PlainTextBox *aobEdit,
+                             platform::PlainTextBox *fmtEdit, QRadioButton *upperCaseRadio,
+                             platform::IntegerEdit *bytePerLineEdit,
+                             platform::SkinButton *formatButton, platform::ProgressBar *progressBar)
+    : SuspendableThread(createSuspended)
+    , aobEdit(aobEdit)
+    , fmtEdit(fmtEdit)
+    , bytePerLineEdit(bytePerLineEdit)
+    , formatButton(formatButton)
+    , upperCaseRadio(upperCaseRadio)
+    , progressBar(progressBar)
+{
+    setFreeOnTerminate(true);
+    setPriorityLevel(platform::ThreadPriority::Higher);
+}
+
+void TFormatThread::execute()
+{
+    for (;;) {
+        FormatOnce();
+        suspendSelf();
+    }
+}
+
+void TFormatThread::FormatOnce()
+{
+    UiHandoff::post(fmtEdit, [box = fmtEdit] { box->clear(); });
+    // QString shares its data: the worker holds the text without a copy, and an
+    // edit of the box meanwhile detaches the box's own text, not this one.
+    const QString text = UiHandoff::fetch(aobEdit, [box = aobEdit] { return box->toPlainText(); });
+    const bool upperCase = UiHandoff::fetch(upperCaseRadio, [radio = upperCaseRadio] { return radio->isChecked(); });
+
+    std::optional<std::u16string> output;
+    try {
+        output = formatting::FormatByteArray(
+            std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), text.size()),
+            upperCase,
+            // Asked at every separator: a round trip to the UI thread each time would
+            // cost minutes on a large dump, so the box publishes its value.
+            [value = &bytePerLineEdit->publishedValue()] { return value->current(); },
+            [this] { UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kFormatting); }); },
+            [this](int percentage) {
+                UiHandoff::post(progressBar, [bar = progressBar, percentage] { bar->setValue(percentage); });
+            });
+    } catch (const std::bad_alloc &) {
+        UiHandoff::post(formatButton, [] { platform::Application::showError(kOutOfMemory); });
+    } catch (const std::length_error &) {
+        UiHandoff::post(formatButton, [] { platform::Application::showError(kOutOfMemory); });
+    }
+    if (!output) {
+        if (!text.isEmpty()) {
+            UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kFormat); });
+            UiHandoff::post(progressBar, [bar = progressBar] { bar->setValue(0); });
+        }
+        return;
+    }
+
+    UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kWriting); });
+    UiHandoff::post(fmtEdit, [box = fmtEdit, output = std::move(*output)] {
+        box->appendLine(QString::fromRawData(reinterpret_cast<const QChar *>(output.data()),
+                                             static_cast<qsizetype>(output.size())));
+    });
+    UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kFormat); });
+    UiHandoff::post(progressBar, [bar = progressBar] { bar->setValue(0); });
+}

@@ -1,0 +1,31 @@
+// The modal font dialog: name, colour, size in points and the four styles, with a
+// sample. It opens showing the font it was given; only "确定" takes the choice
+// into chosenFont() and then announces changed() once.
+#pragma once
+
+#include "FontDescription.h"
+
+#include <QDialog>
+
+namespace platform {
+
+class FontDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit FontDialog(QWidget *parent = nullptr);
+
+    [[nodiscard]] FontDescription chosenFont() const { return chosen_; }
+    void setChosenFont(const FontDescription &font) { chosen_ = font; }
+
+    // Shows the dialog, built anew, and returns whether the user confirmed it.
+    bool execute();
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    FontDescription chosen_;
+};
+
+} // namespace platform

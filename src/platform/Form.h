@@ -1,0 +1,31 @@
+// The base of a window built from a stored layout: announces when it is complete,
+// and a press on its bare client area, so the layout can bind both to handlers.
+#pragma once
+
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace platform {
+
+class Form : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form(QWidget *parent = nullptr) : QWidget(parent) {}
+
+    // Called by Application::createForm once construction is complete.
+    void notifyCreated() { Q_EMIT created(); }
+
+Q_SIGNALS:
+    void created();
+    // A press here moves the window: the stored layout binds it to the window's handler.
+    void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        Q_EMIT mousePressed(event->button(), event->modifiers(), event->position().toPoint());
+    }
+};
+
+} // namespace platform

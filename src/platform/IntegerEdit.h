@@ -1,0 +1,38 @@
+// A box for one whole number: digits and a leading minus sign only, at most seven
+// characters, no bounds. Its value follows the text whenever the text reads as a
+// whole number and comes back into the text when the box loses the focus.
+#pragma once
+
+#include "UiHandoff.h"
+
+#include <QLineEdit>
+
+namespace platform {
+
+class IntegerEdit : public QLineEdit {
+    Q_OBJECT
+    Q_PROPERTY(int value READ value WRITE setValue NOTIFY valueChanged)
+
+public:
+    explicit IntegerEdit(QWidget *parent = nullptr);
+
+    [[nodiscard]] int value() const { return value_.current(); }
+    void setValue(int value);
+    // The value, readable from any thread at any moment.
+    [[nodiscard]] const PublishedValue<int> &publishedValue() const { return value_; }
+
+Q_SIGNALS:
+    void valueChanged(int value);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    void takeValueFromText(const QString &text);
+    [[nodiscard]] bool acceptsMinusSign() const;
+
+    PublishedValue<int> value_{0};
+};
+
+} // namespace platform

@@ -1,0 +1,114 @@
+#include "SuspendableThread.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+std::mutex liveThreadsMutex;
+std::vector<SuspendableThread *> liveThreads;
+thread_local SuspendableThread *runningThread = nullptr;
+
+} // namespace
+
+SuspendableThread::SuspendableThread(bool createSuspended)
+{
+    waitState_->suspended = createSuspended;
+    std::lock_guard lock(liveThreadsMutex);
+    liveThreads.push_back(this);
+}
+
+SuspendableThread::~SuspendableThread()
+{
+    std::lock_guard lock(liveThreadsMutex);
+    std::erase(liveThreads, this);
+}
+
+void SuspendableThread::launch() { start(priority_); }
+
+void SuspendableThread::setPriorityLevel(ThreadPriority level)
+{
+    static constexpr QThread::Priority levels[] = {
+        QThread::IdlePriority,    QThread::LowestPriority,  QThread::LowPriority,
+        QThread::NormalPriority,  QThread::HighPriority,    QThread::HighestPriority,
+        QThread::TimeCriticalPriority};
+    priority_ = levels[static_cast<int>(level)];
+    if (isRunning())
+        setPriority(priority_);
+}
+
+bool SuspendableThread::isSuspended() const
+{
+    std::lock_guard lock(waitState_->mutex);
+    return waitState_->suspended;
+}
+
+bool SuspendableThread::resume()
+{
+    std::lock_guard lock(waitState_->mutex);
+    if (!waitState_->suspended)
+        return false;
+    waitState_->suspended = false;
+    waitState_->changed.notify_all();
+    return true;
+}
+
+void SuspendableThread::suspendSelf()
+{
+    std::unique_lock lock(waitState_->mutex);
+    waitState_->suspended = true;
+    waitState_->changed.wait(lock, [this] { return !waitState_->suspended || waitState_->stopping; });
+    if (waitState_->stopping)
+        throw ThreadStopped{};
+}
+
+void SuspendableThread::pause(std::chrono::milliseconds duration)
+{
+    std::unique_lock lock(waitState_->mutex);
+    if (waitState_->changed.wait_for(lock, duration, [this] { return waitState_->stopping; }))
+        throw ThreadStopped{};
+}
+
+void SuspendableThread::run()
+{
+    runningThread = this;
+    try {
+        {
+            std::unique_lock lock(waitState_->mutex);
+            waitState_->changed.wait(lock, [this] { return !waitState_->suspended || waitState_->stopping; });
+            if (waitState_->stopping)
+                return;
+        }
+        execute();
+    } catch (const ThreadStopped &) {
+    }
+}
+
+void SuspendableThread::requestStop()
+{
+    std::lock_guard lock(waitState_->mutex);
+    waitState_->stopping = true;
+    waitState_->changed.notify_all();
+}
+
+SuspendableThread *SuspendableThread::current() { return runningThread; }
+
+void SuspendableThread::stopAll()
+{
+    std::vector<SuspendableThread *> threads;
+    {
+        std::lock_guard lock(liveThreadsMutex);
+        threads = liveThreads;
+    }
+    for (SuspendableThread *thread : threads)
+        thread->requestStop();
+    for (SuspendableThread *thread : threads) {
+        thread->wait();
+        if (thread->freeOnTerminate_)
+            delete thread;
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,69 @@
+// The one way the program's threads reach the window's controls: every access is
+// carried to the control's own (the UI) thread. Writes are queued and run there in
+// the order they were posted, also across controls; a read waits for the control's
+// value at that moment. Called on the UI thread itself, both act at once.
+#pragma once
+
+#include "SuspendableThread.h"
+
+#include <QMetaObject>
+#include <QObject>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <type_traits>
+#include <utility>
+
+namespace platform {
+
+class UiHandoff {
+public:
+    template <class Write> static void post(QObject *control, Write &&write)
+    {
+        if (control->thread() == QThread::currentThread())
+            write();
+        else
+            QMetaObject::invokeMethod(control, std::forward<Write>(write), Qt::QueuedConnection);
+    }
+
+    // Throws ThreadStopped when the program stops the calling thread meanwhile.
+    template <class Read> static auto fetch(QObject *control, Read &&read)
+    {
+        using Value = std::invoke_result_t<Read>;
+        if (control->thread() == QThread::currentThread())
+            return read();
+        SuspendableThread *const caller = SuspendableThread::current();
+        Q_ASSERT(caller);
+        const auto state = caller->waitState();
+        auto answer = std::make_shared<std::optional<Value>>();
+        post(control, [state, answer, read = std::forward<Read>(read)] {
+            Value value = read();
+            std::lock_guard lock(state->mutex);
+            *answer = std::move(value);
+            state->changed.notify_all();
+        });
+        std::unique_lock lock(state->mutex);
+        state->changed.wait(lock, [&] { return answer->has_value() || state->stopping; });
+        if (!answer->has_value())
+            throw ThreadStopped{};
+        return std::move(**answer);
+    }
+};
+
+// A value a control publishes for other threads to read at any moment without a
+// round trip to the UI thread: for reads too frequent to carry there one by one.
+template <class T> class PublishedValue {
+    static_assert(std::atomic<T>::is_always_lock_free);
+
+public:
+    explicit PublishedValue(T value) : value_(value) {}
+    void publish(T value) { value_.store(value, std::memory_order_relaxed); }
+    [[nodiscard]] T current() const { return value_.load(std::memory_order_relaxed); }
+
+private:
+    std::atomic<T> value_;
+};
+
+} // namespace platform

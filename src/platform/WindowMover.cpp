@@ -1,0 +1,44 @@
+#include "WindowMover.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+
+namespace platform {
+
+WindowMover::WindowMover(QWidget *window, QPoint pointer)
+    : QObject(window), window_(window), pointerAtStart_(pointer), windowAtStart_(window->pos())
+{
+    qApp->installEventFilter(this);
+}
+
+void WindowMover::moveWithPointer(QWidget *window)
+{
+    window = window->window();
+    if (QGuiApplication::platformName() == QLatin1String("wayland") && window->windowHandle() &&
+        window->windowHandle()->startSystemMove())
+        return;
+    new WindowMover(window, QCursor::pos());
+}
+
+bool WindowMover::eventFilter(QObject *, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        if (window_) {
+            const QPoint pointer = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+            window_->move(windowAtStart_ + pointer - pointerAtStart_);
+        }
+        return true;
+    case QEvent::MouseButtonRelease:
+        deleteLater();
+        qApp->removeEventFilter(this);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace platform

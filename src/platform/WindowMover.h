@@ -1,0 +1,33 @@
+// Moves a window with the pointer after a press, as dragging its caption does,
+// until the button is released. The move loop is our own, so it works under X11
+// with no window manager too; on Wayland, where a client cannot place its own
+// window, the window system's move takes over.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+
+class QWidget;
+
+namespace platform {
+
+class WindowMover : public QObject {
+    Q_OBJECT
+
+public:
+    // Starts moving `window` from the pointer's current place.
+    static void moveWithPointer(QWidget *window);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    WindowMover(QWidget *window, QPoint pointer);
+
+    QPointer<QWidget> window_;
+    QPoint pointerAtStart_;
+    QPoint windowAtStart_;
+};
+
+} // namespace platform
