@@ -1,0 +1,28 @@
+// The start-up routine of hexloom: create the window, run it, exit with 0.
+#include "Application.h"
+#include "FontSubstitutes.h"
+#include "SuspendableThread.h"
+#include "mainform.h"
+
+#include <exception>
+
+int main(int argc, char **argv)
+{
+    platform::Application application(argc, argv);
+    try {
+        // Windows gives the taskbar button to the application's own window unless the
+        // main window asks for it; Qt has no such window, so the main window keeps it.
+        platform::installFontSubstitutes();
+        platform::Application::createForm(Form1);
+        Form1->show();
+        application.exec();
+    } catch (const std::exception &failure) {
+        platform::Application::showException(&failure);
+    } catch (...) {
+        platform::Application::showException(nullptr);
+    }
+    // The threads go before the window they draw into.
+    platform::SuspendableThread::stopAll();
+    delete Form1;
+    return 0;
+}

@@ -1,0 +1,54 @@
+#include "mainform.h"
+
+#include "Application.h"
+#include "MascotThread.h"
+#include "TFormatThread.h"
+#include "TLogoThread.h"
+#include "WindowMover.h"
+
+TForm1 *Form1 = nullptr;
+
+TForm1::TForm1(QWidget *owner)
+    : platform::Form(owner)
+    , bspngmgstrg1({QStringLiteral(":/mascot/PngImage0.png"), QStringLiteral(":/mascot/PngImage1.png"),
+                    QStringLiteral(":/mascot/PngImage2.png"), QStringLiteral(":/mascot/PngImage3.png")})
+{
+    setupUi(this);
+    bspngimgview1->setImageStorage(&bspngmgstrg1);
+}
+
+void TForm1::FormCreate()
+{
+    platform::Application::setTitle(Form1->windowTitle());
+    mascotThread = new TMascotThread(false, bspngimgview1);
+    mascotThread->launch();
+    logoThread = new TLogoThread(false, bsknlbl_logo);
+    logoThread->launch();
+    formatThread = new TFormatThread(true, bsknrichedt_aob, bsknrichedt_fmt, bsknradiobtn_uppercase,
+                                     bsknnumedt_byte_per_line, bsknbtn_format, pb_fmt);
+    formatThread->launch();
+}
+
+void TForm1::bsknbtn_formatClick()
+{
+    // Without a worker (its creation failed) there is nothing to start.
+    if (formatThread && formatThread->isSuspended())
+        formatThread->resume();
+}
+
+void TForm1::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)
+{
+    platform::WindowMover::moveWithPointer(this);
+}
+
+void TForm1::bsknbtn_fontClick()
+{
+    bsknfntdlg1->setChosenFont(bsknrichedt_aob->fontDescription());
+    bsknfntdlg1->execute();
+}
+
+void TForm1::bsknfntdlg1Change()
+{
+    bsknrichedt_aob->setFontDescription(bsknfntdlg1->chosenFont());
+    bsknrichedt_fmt->setFontDescription(bsknfntdlg1->chosenFont());
+}
