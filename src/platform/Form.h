@@ -2,6 +2,7 @@
 // and a press on its bare client area, so the layout can bind both to handlers.
 #pragma once
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -22,6 +23,16 @@ Q_SIGNALS:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
 
 protected:
+    // A window manager closes a window on Alt+F4; without one (or frameless) we do.
+    // The controls pass the key on to their window, which may not count as active
+    // where no window manager activates it, so no shortcut would fire.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier)
+            close();
+        else
+            QWidget::keyPressEvent(event);
+    }
     void mousePressEvent(QMouseEvent *event) override
     {
         Q_EMIT mousePressed(event->button(), event->modifiers(), event->position().toPoint());

@@ -97,11 +97,12 @@ const QImage &GlowLabel::glowMask()
             boxBlur(glowMask_, radius, true);
             boxBlur(glowMask_, radius, false);
         }
-        // Strengthen it: a plain blur of thin text fades out too much to read as a glow.
+        // Strengthen it a little: a plain blur of thin text fades out too much to
+        // read as a glow, while a full one would swallow the text.
         for (int y = 0; y < glowMask_.height(); ++y) {
             uchar *line = glowMask_.scanLine(y);
             for (int x = 0; x < glowMask_.width(); ++x)
-                line[x] = static_cast<uchar>(std::min(255, line[x] * 3));
+                line[x] = static_cast<uchar>(std::min(160, line[x] * 2));
         }
     }
     return glowMask_;

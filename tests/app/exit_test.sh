@@ -1,0 +1,77 @@
+#!/bin/sh
+# The real program under its own Xvfb: it must exit with 0 and without a sanitizer
+# report however it is closed: idle, right after start-up while the decorations
+# run, and in the middle of converting a large pasted dump.
+# Usage: exit_test.sh path/to/hexloom [start-and-close cycles]
+set -eu
+program=$1 cycles=${2:-30}
+work=$(mktemp -d)
+trap 'pkill -x xclip 2>/dev/null; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+
+display=:$(( $$ % 400 + 100 ))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done 2>/dev/null || sleep 1
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:exitcode=99
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:exitcode=98
+failures=0
+
+# Starts the program, waits for its window, runs "$@" against it, then closes it
+# with Alt+F4 and checks how it ended.
+run_once() {
+    label=$1; shift
+    "$program" >"$work/out" 2>"$work/err" &
+    pid=$!
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --onlyvisible --pid "$pid" --name '^Hexloom$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+        sleep 0.1
+    done
+    [ -n "$window" ] && { "$@" || true; }
+    # The key release may find the window gone already: xdotool then complains.
+    xdotool key --window "$window" alt+F4 2>/dev/null || true
+    status=0
+    for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "FAIL $label: still running 30 s after Alt+F4"; kill -9 "$pid"; failures=$((failures + 1)); return
+    fi
+    wait "$pid" || status=$?
+    if [ "$status" -ne 0 ] || grep -q -E "ERROR: (Address|Leak)Sanitizer|runtime error:" "$work/err"; then
+        echo "FAIL $label: exit status $status"; cat "$work/err"; failures=$((failures + 1))
+    else
+        echo "ok   $label"
+    fi
+}
+
+idle() { sleep "$1"; }
+
+# A 4 MiB dump pasted into the input box, then 格式化, then the close after $1 s.
+python3 -c "
+import random
+r = random.Random(5)
+print('\n'.join(' '.join('%02X' % r.randrange(256) for _ in range(32)) for _ in range(44000)))
+" >"$work/dump.txt"
+convert_and_close() {
+    xclip -selection clipboard -i "$work/dump.txt" &&
+        xdotool mousemove --window "$window" 330 120 click 1 &&
+        xdotool key --window "$window" ctrl+v &&
+        sleep 1 &&
+        xdotool mousemove --window "$window" 343 235 click 1 &&
+        sleep "$1"
+}
+# xclip stays to serve the clipboard; a second one in the next run would fight it.
+stop_serving_clipboard() { pkill -x xclip 2>/dev/null || true; }
+
+for i in $(seq "$cycles"); do
+    run_once "start and close $i" idle "0.$(( i % 5 ))"
+done
+for delay in 0.05 0.3 1 3; do
+    run_once "close ${delay} s into a conversion" convert_and_close "$delay"
+    stop_serving_clipboard
+done
+
+total=$((cycles + 4))
+echo "$((total - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]

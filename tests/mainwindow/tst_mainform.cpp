@@ -1,0 +1,406 @@
+// The main window as the user meets it: its layout, its controls' rules, the
+// window drag, the font dialog, the error box and one conversion end to end.
+#include "Application.h"
+#include "FontDialog.h"
+#include "FontSubstitutes.h"
+#include "SuspendableThread.h"
+#include "mainform.h"
+
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Runs `act` on the next modal window to open, once it is up.
+void whenModalOpens(std::function<void(QWidget *)> act)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(modal);
+        }
+    });
+    poll->start();
+}
+
+QPushButton *buttonWithText(QWidget *window, const QString &text)
+{
+    for (auto *button : window->findChildren<QPushButton *>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+// Throws from its event handler, like a faulty handler of the program would.
+class Faulty : public QObject {
+public:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::User)
+            throw std::runtime_error("broken handler");
+        if (event->type() == QEvent::User + 1)
+            throw 42;
+        return QObject::event(event);
+    }
+};
+
+} // namespace
+
+class tst_MainForm : public QObject {
+    Q_OBJECT
+
+    TForm1 *window() { return Form1; }
+    template <class T = QWidget> T *control(const char *name)
+    {
+        return Form1->findChild<T *>(QLatin1String(name));
+    }
+
+private slots:
+    void initTestCase() { platform::installFontSubstitutes(); }
+
+    void init()
+    {
+        platform::Application::createForm(Form1);
+        Form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+    }
+
+    void cleanup()
+    {
+        platform::SuspendableThread::stopAll();
+        delete Form1;
+        Form1 = nullptr;
+    }
+
+    void freshWindow()
+    {
+        QCOMPARE(window()->size(), QSize(591, 432));
+        QCOMPARE(platform::Application::title(), QStringLiteral("Hexloom"));
+        QVERIFY(window()->bsknrichedt_aob->document()->isEmpty());
+        QVERIFY(window()->bsknrichedt_fmt->document()->isEmpty());
+        QVERIFY(window()->bsknrichedt_fmt->isReadOnly());
+        QCOMPARE(window()->bsknnumedt_byte_per_line->text(), QStringLiteral("10"));
+        QCOMPARE(window()->bsknnumedt_byte_per_line->value(), 10);
+        QVERIFY(window()->bsknradiobtn_uppercase->isChecked());
+        QVERIFY(!window()->bsknradiobtn_lowercase->isChecked());
+        QCOMPARE(window()->pb_fmt->value(), 0);
+        for (const char *bar : {"bsknscrlbr_aob_h", "bsknscrlbr_aob_v", "bsknscrlbr_fmt_h", "bsknscrlbr_fmt_v"})
+            QVERIFY2(!control(bar)->isEnabled(), bar);
+        QCOMPARE(window()->bsknbtn_format->text(), QStringLiteral("格式化"));
+    }
+
+    void controlsStandWhereTheLayoutPutsThem_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRect>("bounds");
+        const struct {
+            const char *name, *parent;
+            QRect bounds;
+        } rows[] = {
+            {"bsknpnl5", "Form1", {0, 0, 105, 432}},
+            {"bspngimgview1", "bsknpnl5", {0, 0, 105, 432}},
+            {"bsknpnl0", "Form1", {105, 0, 486, 432}},
+            {"bsknpnl6", "bsknpnl0", {0, 0, 486, 40}},
+            {"pb_fmt", "bsknpnl6", {328, 12, 150, 17}},
+            {"bsknpnl_src", "bsknpnl0", {0, 40, 486, 176}},
+            {"bsknscrlbr_aob_h", "bsknpnl_src", {1, 156, 484, 19}},
+            {"bsknscrlbr_aob_v", "bsknpnl_src", {466, 1, 19, 155}},
+            {"bsknrichedt_aob", "bsknpnl_src", {1, 1, 465, 155}},
+            {"bsknpnl2", "bsknpnl0", {0, 216, 486, 40}},
+            {"bsknbtn_format", "bsknpnl2", {197, 7, 82, 25}},
+            {"bsknnumedt_byte_per_line", "bsknpnl2", {137, 9, 56, 21}},
+            {"bsknradiobtn_uppercase", "bsknpnl2", {339, 7, 51, 25}},
+            {"bsknradiobtn_lowercase", "bsknpnl2", {283, 7, 52, 25}},
+            {"bsknbtn_font", "bsknpnl2", {394, 7, 58, 25}},
+            {"bsknpnl_res", "bsknpnl0", {0, 256, 486, 176}},
+            {"bsknscrlbr_fmt_h", "bsknpnl_res", {1, 156, 484, 19}},
+            {"bsknscrlbr_fmt_v", "bsknpnl_res", {466, 1, 19, 155}},
+            {"bsknrichedt_fmt", "bsknpnl_res", {1, 1, 465, 155}},
+            {"bsknlbl_logo", "Form1", {19, 2, 206, 30}},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << row.name << row.parent << row.bounds;
+    }
+
+    void controlsStandWhereTheLayoutPutsThem()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, parent);
+        QFETCH(QRect, bounds);
+        QWidget *widget = window()->findChild<QWidget *>(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->parentWidget()->objectName(), parent);
+        QCOMPARE(widget->geometry(), bounds);
+    }
+
+    void labelsReadTheirTexts()
+    {
+        QCOMPARE(window()->bsknstdlbl_src->text(), QStringLiteral("原始数据"));
+        QCOMPARE(window()->bsknstdlbl_fmtprogress->text(), QStringLiteral("格式化进度："));
+        QCOMPARE(window()->bsknstdlbl_numperline->text(), QStringLiteral("每行输出字节数："));
+        QCOMPARE(window()->bsknlbl_logo->caption(), QStringLiteral("-- Quenfold Presents --  "));
+        // Every label's text fits its place: nothing is cut.
+        for (auto *label : {window()->bsknstdlbl_src, window()->bsknstdlbl_fmtprogress,
+                            window()->bsknstdlbl_numperline})
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->objectName()));
+    }
+
+    void numberBoxRules_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("letter-point-blank-dropped") << "" << "1a.2 3" << "123" << 123;
+        QTest::newRow("minus-at-start") << "" << "-5" << "-5" << -5;
+        QTest::newRow("minus-later-dropped") << "" << "5-" << "5" << 5;
+        QTest::newRow("second-minus-dropped") << "" << "-1-" << "-1" << -1;
+        QTest::newRow("zero-accepted") << "" << "0" << "0" << 0;
+        QTest::newRow("eighth-character-refused") << "" << "12345678" << "1234567" << 1234567;
+        QTest::newRow("lone-minus-keeps-value") << "7" << "-" << "-7" << -7;
+        QTest::newRow("emptied-keeps-value") << "42" << "" << "" << 42;
+    }
+
+    void numberBoxRules()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        auto *box = window()->bsknnumedt_byte_per_line;
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        if (!start.isEmpty())
+            QTest::keyClicks(box, start);
+        if (QTest::currentDataTag() == QByteArray("lone-minus-keeps-value"))
+            box->setCursorPosition(0);
+        if (QTest::currentDataTag() == QByteArray("emptied-keeps-value")) {
+            box->selectAll();
+            QTest::keyClick(box, Qt::Key_Backspace);
+        }
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->text(), text);
+        QCOMPARE(box->value(), value);
+    }
+
+    void numberBoxLeavingRestoresAndArrowsKeepTheValue()
+    {
+        auto *box = window()->bsknnumedt_byte_per_line;
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClick(box, Qt::Key_Minus);
+        QCOMPARE(box->value(), 10);
+        QTest::keyClick(box, Qt::Key_Up);
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->value(), 10);
+        window()->bsknrichedt_aob->setFocus();
+        QCOMPARE(box->text(), QStringLiteral("10"));
+
+        box->setFocus();
+        box->selectAll();
+        box->insert(QStringLiteral("abc"));
+        QCOMPARE(box->value(), 10);
+        window()->bsknrichedt_aob->setFocus();
+        QCOMPARE(box->text(), QStringLiteral("10"));
+    }
+
+    void radioButtonsFormOneGroup()
+    {
+        auto *upper = window()->bsknradiobtn_uppercase;
+        auto *lower = window()->bsknradiobtn_lowercase;
+        QTest::mouseClick(lower, Qt::LeftButton);
+        QVERIFY(lower->isChecked() && !upper->isChecked());
+        QTest::mouseClick(lower, Qt::LeftButton);
+        QVERIFY(lower->isChecked());
+        QTest::mouseClick(upper, Qt::LeftButton);
+        QVERIFY(upper->isChecked() && !lower->isChecked());
+    }
+
+    void tabCyclesTheThreeBoxes()
+    {
+        window()->activateWindow();
+        window()->bsknrichedt_aob->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 6; ++i) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, (QStringList{"bsknrichedt_aob", "bsknnumedt_byte_per_line", "bsknrichedt_fmt",
+                                       "bsknrichedt_aob", "bsknnumedt_byte_per_line", "bsknrichedt_fmt"}));
+        for (const char *name : {"bsknbtn_format", "bsknbtn_font", "bsknradiobtn_uppercase",
+                                 "bsknradiobtn_lowercase", "bsknscrlbr_aob_h", "bsknscrlbr_fmt_v"})
+            QCOMPARE(control(name)->focusPolicy(), Qt::NoFocus);
+    }
+
+    void aPressMovesTheWindowOnlyFromItsSurfaces_data()
+    {
+        QTest::addColumn<QString>("surface");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("moves");
+        for (const char *surface :
+             {"Form1", "bsknpnl5", "bspngimgview1", "bsknpnl0", "bsknpnl6", "bsknstdlbl_fmtprogress",
+              "bsknstdlbl_src", "pb_fmt", "bsknpnl_src", "bsknpnl2", "bsknstdlbl_numperline",
+              "bsknpnl_res", "bsknlbl_logo"})
+            QTest::newRow(surface) << surface << int(Qt::LeftButton) << true;
+        QTest::newRow("right-button") << "bsknpnl2" << int(Qt::RightButton) << true;
+        QTest::newRow("middle-button") << "bsknstdlbl_src" << int(Qt::MiddleButton) << true;
+        for (const char *control :
+             {"bsknrichedt_aob", "bsknrichedt_fmt", "bsknscrlbr_aob_v", "bsknbtn_format",
+              "bsknnumedt_byte_per_line", "bsknradiobtn_lowercase"})
+            QTest::newRow(control) << control << int(Qt::LeftButton) << false;
+    }
+
+    void aPressMovesTheWindowOnlyFromItsSurfaces()
+    {
+        QFETCH(QString, surface);
+        QFETCH(int, button);
+        QFETCH(bool, moves);
+        QWidget *pressed = surface == QLatin1String("Form1") ? window() : control(qPrintable(surface));
+        QVERIFY(pressed);
+        // A click in a text box lands on its viewport.
+        if (auto *box = qobject_cast<QPlainTextEdit *>(pressed))
+            pressed = box->viewport();
+        // A point of the surface that no child covers.
+        QPoint at(2, 2);
+        if (surface == QLatin1String("Form1")) {
+            window()->bsknpnl5->hide(); // the panels cover the whole client area
+            at = QPoint(50, 300);
+        }
+        if (surface == QLatin1String("bsknpnl5"))
+            window()->bspngimgview1->hide();
+        const QPoint before = window()->pos();
+        const auto mouseButton = Qt::MouseButton(button);
+        QCursor::setPos(pressed->mapToGlobal(at));
+        QTest::mousePress(pressed, mouseButton, Qt::ShiftModifier, at);
+        QTest::mouseMove(pressed, at + QPoint(30, 20));
+        QTest::mouseRelease(pressed, mouseButton, {}, at + QPoint(30, 20));
+        QCOMPARE(window()->pos(), moves ? before + QPoint(30, 20) : before);
+    }
+
+    void fontDialogConfirmedGivesBothBoxesTheFont()
+    {
+        auto *dialog = window()->bsknfntdlg1;
+        QSignalSpy changes(dialog, &platform::FontDialog::changed);
+        QFont opened;
+        whenModalOpens([&](QWidget *modal) {
+            QCOMPARE(modal->windowTitle(), QStringLiteral("字体"));
+            opened = modal->findChild<QFontComboBox *>()->currentFont();
+            for (auto *size : modal->findChildren<QComboBox *>())
+                if (size->isEditable() && !qobject_cast<QFontComboBox *>(size))
+                    size->setCurrentText(QStringLiteral("12"));
+            QTest::mouseClick(buttonWithText(modal, QStringLiteral("确定")), Qt::LeftButton);
+        });
+        QTest::mouseClick(window()->bsknbtn_font, Qt::LeftButton);
+        QCOMPARE(opened.family(), window()->bsknrichedt_aob->font().family());
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(window()->bsknrichedt_aob->font().pixelSize(), 16);
+        QCOMPARE(window()->bsknrichedt_fmt->font(), window()->bsknrichedt_aob->font());
+    }
+
+    void fontDialogCancelledChangesNothing()
+    {
+        const QFont before = window()->bsknrichedt_aob->font();
+        QSignalSpy changes(window()->bsknfntdlg1, &platform::FontDialog::changed);
+        whenModalOpens([](QWidget *modal) {
+            for (auto *size : modal->findChildren<QComboBox *>())
+                if (size->isEditable() && !qobject_cast<QFontComboBox *>(size))
+                    size->setCurrentText(QStringLiteral("20"));
+            QTest::mouseClick(buttonWithText(modal, QStringLiteral("取消")), Qt::LeftButton);
+        });
+        QTest::mouseClick(window()->bsknbtn_font, Qt::LeftButton);
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(window()->bsknrichedt_aob->font(), before);
+        QCOMPARE(window()->bsknrichedt_fmt->font(), before);
+    }
+
+    void errorBoxText_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("period-added") << "Out of range" << "Out of range.";
+        QTest::newRow("period-kept") << "Done." << "Done.";
+        QTest::newRow("before-period-kept") << "Done!" << "Done!";
+        QTest::newRow("chinese-gets-period") << "出错了" << "出错了.";
+        QTest::newRow("empty-stays-empty") << "" << "";
+    }
+
+    void errorBoxText()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QCOMPARE(platform::Application::boxText(message), shown);
+    }
+
+    // An exception out of any handler is shown in the error box, captioned with the
+    // title, and the program goes on.
+    void handlerExceptionsAreShownAndTheProgramGoesOn()
+    {
+        Faulty faulty;
+        QStringList boxes;
+        for (int kind : {int(QEvent::User), QEvent::User + 1}) {
+            whenModalOpens([&](QWidget *modal) {
+                auto *box = qobject_cast<QMessageBox *>(modal);
+                QVERIFY(box);
+                boxes << box->windowTitle() + u'|' + box->text();
+                box->accept();
+            });
+            QCoreApplication::postEvent(&faulty, new QEvent(QEvent::Type(kind)));
+            QTRY_COMPARE(boxes.size(), kind - QEvent::User + 1);
+        }
+        QCOMPARE(boxes, (QStringList{"Hexloom|broken handler.", "Hexloom|"}));
+        QVERIFY(window()->isVisible());
+    }
+
+    void convertsEndToEnd()
+    {
+        window()->bsknrichedt_aob->setPlainText(QStringLiteral("de ad be ef\n00"));
+        QTest::mouseClick(window()->bsknradiobtn_lowercase, Qt::LeftButton);
+        QTest::mouseClick(window()->bsknbtn_format, Qt::LeftButton);
+        QTRY_COMPARE(window()->bsknrichedt_fmt->toPlainText(),
+                     QStringLiteral("const byte code[] = {\n\t0xde, 0xad, 0xbe, 0xef, 0x00\n};\n"));
+        QTRY_COMPARE(window()->bsknbtn_format->text(), QStringLiteral("格式化"));
+        QCOMPARE(window()->pb_fmt->value(), 0);
+    }
+
+    // A long output scrolls through the linked bar, and moving the bar scrolls the box.
+    void linkedScrollBarsFollowTheBox()
+    {
+        QString many;
+        for (int i = 0; i < 400; ++i)
+            many += QStringLiteral("%1 ").arg(i % 256, 2, 16, QLatin1Char('0'));
+        window()->bsknrichedt_aob->setPlainText(many);
+        QTest::mouseClick(window()->bsknbtn_format, Qt::LeftButton);
+        auto *bar = window()->findChild<QScrollBar *>(QStringLiteral("bsknscrlbr_fmt_v"));
+        QTRY_VERIFY(bar->isEnabled());
+        QVERIFY(!window()->findChild<QScrollBar *>(QStringLiteral("bsknscrlbr_fmt_h"))->isEnabled());
+        QScrollBar *own = window()->bsknrichedt_fmt->verticalScrollBar();
+        QCOMPARE(bar->maximum(), own->maximum());
+        bar->setValue(bar->maximum());
+        QVERIFY(own->value() > 0);
+        QCOMPARE(bar->value(), own->value());
+        QCOMPARE(bar->maximum(), own->maximum());
+    }
+};
+
+int main(int argc, char **argv)
+{
+    platform::Application application(argc, argv);
+    tst_MainForm test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_mainform.moc"

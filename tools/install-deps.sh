@@ -1,0 +1,21 @@
+#!/bin/sh
+# Installs the Debian 12 packages Hexloom needs that are not installed yet.
+# Usage: tools/install-deps.sh build|test
+set -eu
+packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+          fonts-noto-cjk fonts-dejavu-core"
+if [ "${1:-build}" = test ]; then
+    packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+              xvfb xauth xdotool xclip xxd"
+fi
+missing=""
+for package in $packages; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
