@@ -5,7 +5,7 @@ set -eu
 packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           fonts-noto-cjk fonts-dejavu-core"
 if [ "${1:-build}" = test ]; then
-    packages="$packages googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+    packages="$packages googletest libgtest-dev clang libclang-rt-14-dev
               xvfb xauth xdotool xclip xxd"
 fi
 missing=""

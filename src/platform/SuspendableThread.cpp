@@ -26,7 +26,12 @@ SuspendableThread::~SuspendableThread()
     std::erase(liveThreads, this);
 }
 
-void SuspendableThread::launch() { start(priority_); }
+void SuspendableThread::launch()
+{
+    if (freeOnTerminate_)
+        connect(this, &QThread::finished, this, &QObject::deleteLater);
+    start(priority_);
+}
 
 void SuspendableThread::setPriorityLevel(ThreadPriority level)
 {
@@ -104,10 +109,10 @@ void SuspendableThread::stopAll()
     }
     for (SuspendableThread *thread : threads)
         thread->requestStop();
+    // The threads are the process's: they end with it, and nothing holds them after.
     for (SuspendableThread *thread : threads) {
         thread->wait();
-        if (thread->freeOnTerminate_)
-            delete thread;
+        delete thread;
     }
 }
 

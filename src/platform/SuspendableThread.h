@@ -30,6 +30,7 @@ public:
     void launch();
 
     void setPriorityLevel(ThreadPriority level);
+    // Whether the thread deletes itself when its body ends; set before launch().
     void setFreeOnTerminate(bool free) { freeOnTerminate_ = free; }
 
     // The suspended mark: true while held or suspended, false while running.
@@ -38,8 +39,8 @@ public:
     // nothing while it runs. A resume that finds the mark set always wakes it.
     bool resume();
 
-    // Stops every thread of this class and waits for each: at exit, before the
-    // window goes. Threads set to free themselves are deleted.
+    // Stops every thread of this class, waits for each and deletes it: at exit,
+    // before the window goes.
     static void stopAll();
 
     // The thread running the calling code, or null on a thread of another kind.
