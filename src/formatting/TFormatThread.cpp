@@ -5,6 +5,7 @@
 #include "IntegerEdit.h"
 #include "PlainTextBox.h"
 #include "ProgressBar.h"
+#include "ReadOnlyTextBox.h"
 #include "SkinButton.h"
 #include "UiHandoff.h"
 
@@ -24,7 +25,7 @@ const QString kOutOfMemory =
 } // namespace
 
 TFormatThread::TFormatThread(bool createSuspended, platform::PlainTextBox *aobEdit,
-                             platform::PlainTextBox *fmtEdit, QRadioButton *upperCaseRadio,
+                             platform::ReadOnlyTextBox *fmtEdit, QRadioButton *upperCaseRadio,
                              platform::IntegerEdit *bytePerLineEdit,
                              platform::SkinButton *formatButton, platform::ProgressBar *progressBar)
     : SuspendableThread(createSuspended)
@@ -81,10 +82,9 @@ void TFormatThread::FormatOnce()
     }
 
     UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kWriting); });
-    UiHandoff::post(fmtEdit, [box = fmtEdit, output = std::move(*output)] {
-        box->appendLine(QString::fromRawData(reinterpret_cast<const QChar *>(output.data()),
-                                             static_cast<qsizetype>(output.size())));
-    });
+    // The lines are found here, so that the UI thread only takes the text over.
+    auto content = std::make_shared<platform::TextContent>(std::move(*output));
+    UiHandoff::post(fmtEdit, [box = fmtEdit, content] { box->setContent(std::move(*content)); });
     UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kFormat); });
     UiHandoff::post(progressBar, [bar = progressBar] { bar->setValue(0); });
 }

@@ -11,6 +11,7 @@
 namespace platform {
 class IntegerEdit;
 class PlainTextBox;
+class ReadOnlyTextBox;
 class ProgressBar;
 class SkinButton;
 } // namespace platform
@@ -18,7 +19,7 @@ class SkinButton;
 class TFormatThread : public platform::SuspendableThread {
 public:
     TFormatThread(bool createSuspended, platform::PlainTextBox *aobEdit,
-                  platform::PlainTextBox *fmtEdit, QRadioButton *upperCaseRadio,
+                  platform::ReadOnlyTextBox *fmtEdit, QRadioButton *upperCaseRadio,
                   platform::IntegerEdit *bytePerLineEdit, platform::SkinButton *formatButton,
                   platform::ProgressBar *progressBar);
 
@@ -30,7 +31,7 @@ protected:
 
 private:
     platform::PlainTextBox *aobEdit;
-    platform::PlainTextBox *fmtEdit;
+    platform::ReadOnlyTextBox *fmtEdit;
     platform::IntegerEdit *bytePerLineEdit;
     platform::SkinButton *formatButton;
     QRadioButton *upperCaseRadio;

@@ -1,5 +1,7 @@
 #include "PlainTextBox.h"
 
+#include "ScrollBarLink.h"
+
 #include <QScrollBar>
 #include <QTextCursor>
 
@@ -20,15 +22,6 @@ PlainTextBox::PlainTextBox(QWidget *parent) : QPlainTextEdit(parent)
 
 namespace {
 
-QScrollBar *sibling(QWidget *box, const QString &name)
-{
-    auto *bar = box->parentWidget()
-                    ? box->parentWidget()->findChild<QScrollBar *>(name, Qt::FindDirectChildrenOnly)
-                    : nullptr;
-    Q_ASSERT_X(bar, "PlainTextBox", "a linked scroll bar must be created before its box");
-    return bar;
-}
-
 QString nameOf(const QScrollBar *bar) { return bar ? bar->objectName() : QString(); }
 
 } // namespace
@@ -37,33 +30,16 @@ QString PlainTextBox::horizontalScrollBarName() const { return nameOf(linkedHori
 
 void PlainTextBox::setHorizontalScrollBarName(const QString &name)
 {
-    linkedHorizontal_ = sibling(this, name);
-    link(horizontalScrollBar(), linkedHorizontal_);
+    linkedHorizontal_ = siblingScrollBar(this, name);
+    linkScrollBar(horizontalScrollBar(), linkedHorizontal_);
 }
 
 QString PlainTextBox::verticalScrollBarName() const { return nameOf(linkedVertical_); }
 
 void PlainTextBox::setVerticalScrollBarName(const QString &name)
 {
-    linkedVertical_ = sibling(this, name);
-    link(verticalScrollBar(), linkedVertical_);
-}
-
-void PlainTextBox::link(QScrollBar *own, QScrollBar *linked)
-{
-    if (!linked)
-        return;
-    const auto follow = [own, linked] {
-        linked->setRange(own->minimum(), own->maximum());
-        linked->setPageStep(own->pageStep());
-        linked->setSingleStep(own->singleStep());
-        linked->setValue(own->value());
-        linked->setEnabled(own->maximum() > own->minimum());
-    };
-    connect(own, &QScrollBar::rangeChanged, linked, follow);
-    connect(own, &QScrollBar::valueChanged, linked, &QScrollBar::setValue);
-    connect(linked, &QScrollBar::valueChanged, own, &QScrollBar::setValue);
-    follow();
+    linkedVertical_ = siblingScrollBar(this, name);
+    linkScrollBar(verticalScrollBar(), linkedVertical_);
 }
 
 FontDescription PlainTextBox::fontDescription() const

@@ -33,8 +33,6 @@ public:
     void appendLine(const QString &text);
 
 private:
-    void link(QScrollBar *own, QScrollBar *linked);
-
     QScrollBar *linkedHorizontal_ = nullptr;
     QScrollBar *linkedVertical_ = nullptr;
 };

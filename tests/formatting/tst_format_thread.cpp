@@ -2,6 +2,7 @@
 #include "FormatByteArray.h"
 #include "IntegerEdit.h"
 #include "PlainTextBox.h"
+#include "ReadOnlyTextBox.h"
 #include "ProgressBar.h"
 #include "SkinButton.h"
 #include "TFormatThread.h"
@@ -15,7 +16,7 @@ class tst_FormatThread : public QObject {
 
 private:
     platform::PlainTextBox *input = nullptr;
-    platform::PlainTextBox *output = nullptr;
+    platform::ReadOnlyTextBox *output = nullptr;
     QRadioButton *upperCase = nullptr;
     QRadioButton *lowerCase = nullptr;
     platform::IntegerEdit *bytesPerLine = nullptr;
@@ -50,8 +51,7 @@ private slots:
     {
         controls = new QWidget;
         input = new platform::PlainTextBox(controls);
-        output = new platform::PlainTextBox(controls);
-        output->setReadOnly(true);
+        output = new platform::ReadOnlyTextBox(controls);
         upperCase = new QRadioButton(controls);
         lowerCase = new QRadioButton(controls);
         upperCase->setChecked(true);
@@ -61,8 +61,8 @@ private slots:
         button->setCaption(QStringLiteral("格式化"));
         bar = new platform::ProgressBar(controls);
         writes.clear();
-        connect(output, &QPlainTextEdit::textChanged, this, [this] {
-            writes << (output->document()->isEmpty() ? QStringLiteral("output emptied")
+        connect(output, &platform::ReadOnlyTextBox::textChanged, this, [this] {
+            writes << (output->isEmpty() ? QStringLiteral("output emptied")
                                                      : QStringLiteral("output written"));
         });
         connect(button, &platform::SkinButton::captionChanged, this,
@@ -81,7 +81,7 @@ private slots:
     void runWritesInOrder()
     {
         input->setPlainText(QStringLiteral("00 01 02\r\n03"));
-        output->setPlainText(QStringLiteral("old"));
+        output->setContent(platform::TextContent(u"old"));
         writes.clear();
         QVERIFY(worker->isSuspended());
         press();
@@ -100,13 +100,13 @@ private slots:
 
     void emptyInputEmptiesTheOutputOnly()
     {
-        output->setPlainText(QStringLiteral("previous output"));
+        output->setContent(platform::TextContent(u"previous output"));
         bar->setValue(0);
         writes.clear();
         press();
         waitForRunEnd();
         QCOMPARE(writes, QStringList{QStringLiteral("output emptied")});
-        QVERIFY(output->document()->isEmpty());
+        QVERIFY(output->isEmpty());
         QCOMPARE(button->caption(), QStringLiteral("格式化"));
     }
 
