@@ -51,13 +51,14 @@ void TFormatThread::execute()
 void TFormatThread::FormatOnce()
 {
     UiHandoff::post(fmtEdit, [box = fmtEdit] { box->clear(); });
-    // QString shares its data: the worker holds the text without a copy, and an
-    // edit of the box meanwhile detaches the box's own text, not this one.
-    const QString text = UiHandoff::fetch(aobEdit, [box = aobEdit] { return box->toPlainText(); });
-    const bool upperCase = UiHandoff::fetch(upperCaseRadio, [radio = upperCaseRadio] { return radio->isChecked(); });
-
     std::optional<std::u16string> output;
+    bool hadInput = false;
     try {
+        // QString shares its data: the worker holds the text without a copy, and an
+        // edit of the box meanwhile detaches the box's own text, not this one.
+        const QString text = UiHandoff::fetch(aobEdit, [box = aobEdit] { return box->toPlainText(); });
+        hadInput = !text.isEmpty();
+        const bool upperCase = UiHandoff::fetch(upperCaseRadio, [radio = upperCaseRadio] { return radio->isChecked(); });
         output = formatting::FormatByteArray(
             std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), text.size()),
             upperCase,
@@ -74,7 +75,7 @@ void TFormatThread::FormatOnce()
         UiHandoff::post(formatButton, [] { platform::Application::showError(kOutOfMemory); });
     }
     if (!output) {
-        if (!text.isEmpty()) {
+        if (hadInput) {
             UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kFormat); });
             UiHandoff::post(progressBar, [bar = progressBar] { bar->setValue(0); });
         }

@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <type_traits>
@@ -28,6 +29,7 @@ public:
             QMetaObject::invokeMethod(control, std::forward<Write>(write), Qt::QueuedConnection);
     }
 
+    // A failure of `read` on the UI thread is thrown here, on the calling thread.
     // Throws ThreadStopped when the program stops the calling thread meanwhile.
     template <class Read> static auto fetch(QObject *control, Read &&read)
     {
@@ -37,18 +39,32 @@ public:
         SuspendableThread *const caller = SuspendableThread::current();
         Q_ASSERT(caller);
         const auto state = caller->waitState();
-        auto answer = std::make_shared<std::optional<Value>>();
+        struct Answer {
+            std::optional<Value> value;
+            std::exception_ptr failure;
+        };
+        auto answer = std::make_shared<Answer>();
         post(control, [state, answer, read = std::forward<Read>(read)] {
-            Value value = read();
+            std::optional<Value> value;
+            std::exception_ptr failure;
+            try {
+                value = read();
+            } catch (...) {
+                failure = std::current_exception();
+            }
             std::lock_guard lock(state->mutex);
-            *answer = std::move(value);
+            answer->value = std::move(value);
+            answer->failure = failure;
             state->changed.notify_all();
         });
         std::unique_lock lock(state->mutex);
-        state->changed.wait(lock, [&] { return answer->has_value() || state->stopping; });
-        if (!answer->has_value())
+        const auto answered = [&] { return answer->value.has_value() || answer->failure; };
+        state->changed.wait(lock, [&] { return answered() || state->stopping; });
+        if (answer->failure)
+            std::rethrow_exception(answer->failure);
+        if (!answered())
             throw ThreadStopped{};
-        return std::move(**answer);
+        return std::move(*answer->value);
     }
 };
 

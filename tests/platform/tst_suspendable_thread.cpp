@@ -99,6 +99,24 @@ private slots:
         QCOMPARE(fetched.load(), 3);
     }
 
+    // A read that fails on the UI thread fails in the thread that asked for it,
+    // instead of leaving it waiting for ever.
+    void failedFetchReachesTheCaller()
+    {
+        QObject control;
+        std::atomic<bool> caught = false;
+        auto *thread = new StepThread(false, [&] {
+            try {
+                (void)platform::UiHandoff::fetch(&control, []() -> int { throw std::bad_alloc(); });
+            } catch (const std::bad_alloc &) {
+                caught = true;
+            }
+        });
+        thread->launch();
+        QTRY_VERIFY(caught.load());
+        QTRY_VERIFY(thread->isSuspended());
+    }
+
     // At exit the UI thread no longer answers: a thread waiting for a control, held,
     // suspended or asleep is stopped all the same.
     void stopAllEndsEveryWait()
