@@ -20,8 +20,8 @@ namespace {
 void measure(double mebibytes)
 {
     platform::Application::createForm(Form1);
-    Form1->show();
-    (void)QTest::qWaitForWindowExposed(Form1);
+    Form1->window()->show();
+    (void)QTest::qWaitForWindowExposed(Form1->window());
     const std::u16string dump = makeHexDump(static_cast<std::size_t>(mebibytes * 1048576));
     QElapsedTimer clock;
     clock.start();
@@ -74,7 +74,7 @@ void measure(double mebibytes)
                 static_cast<long long>(largestStall),
                 usage.ru_maxrss / 1024.0);
     platform::SuspendableThread::stopAll();
-    delete Form1;
+    delete Form1->window();
     Form1 = nullptr;
 }
 

@@ -20,9 +20,11 @@ done
 printf '4D 5A 90 00 03 00 00 00 04 00 00 00 FF FF 00 00\nB8 00 00 00 00 00 00 00 40 00 00 00 00 00 00 00\n00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n0E 1F BA 0E 00 B4 09 CD 21 B8 01 4C CD 21 54 68\n69 73 20 70 72 6F 67 72 61 6D 20 63 61 6E 6E 6F\n74 20 62 65 20 72 75 6E 20 69 6E 20 44 4F 53 20\n' |
     xclip -selection clipboard -i
 eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove --window "$window" 330 120 click 1 key ctrl+v
+# Where the client area starts inside the skin's frame.
+client_x=4 client_y=30
+xdotool mousemove --window "$window" $((client_x + 330)) $((client_y + 120)) click 1 key ctrl+v
 sleep 0.3
-xdotool mousemove --window "$window" 343 235 click 1
+xdotool mousemove --window "$window" $((client_x + 343)) $((client_y + 235)) click 1
 xdotool mousemove "$((X + 300))" "$((Y + 460))"
 sleep 1.2
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"

@@ -14,7 +14,8 @@ int main(int argc, char **argv)
         // main window asks for it; Qt has no such window, so the main window keeps it.
         platform::installFontSubstitutes();
         platform::Application::createForm(Form1);
-        Form1->show();
+        // The skin puts the form into a frame: that frame is the window to show.
+        Form1->window()->show();
         application.exec();
     } catch (const std::exception &failure) {
         platform::Application::showException(&failure);
@@ -23,6 +24,7 @@ int main(int argc, char **argv)
     }
     // The threads go before the window they draw into.
     platform::SuspendableThread::stopAll();
-    delete Form1;
+    if (Form1)
+        delete Form1->window();
     return 0;
 }

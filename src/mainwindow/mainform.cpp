@@ -10,11 +10,13 @@ TForm1 *Form1 = nullptr;
 
 TForm1::TForm1(QWidget *owner)
     : platform::Form(owner)
+    , bskndt1(QStringLiteral(":/skin/silver.skin"))
     , bspngmgstrg1({QStringLiteral(":/mascot/PngImage0.png"), QStringLiteral(":/mascot/PngImage1.png"),
                     QStringLiteral(":/mascot/PngImage2.png"), QStringLiteral(":/mascot/PngImage3.png")})
 {
     setupUi(this);
     bspngimgview1->setImageStorage(&bspngmgstrg1);
+    bssknform1 = std::make_unique<platform::SkinForm>(this, bskndt1);
 }
 
 void TForm1::FormCreate()

@@ -9,12 +9,17 @@
 //   bsknbtn_font ──click──▶ bsknfntdlg1 ──changed──▶ both text boxes' font
 //
 // The layout holds every control, value and binding; the code here only starts
-// the threads and handles the five events.
+// the threads and handles the five events. The skin (resources/skin) puts the
+// window into a drawn frame: Form1->window() is that frame, Form1 its client area.
 #pragma once
 
 #include "Form.h"
 #include "PngImageStorage.h"
+#include "SkinData.h"
+#include "SkinForm.h"
 #include "ui_mainform.h"
+
+#include <memory>
 
 class TFormatThread;
 class TLogoThread;
@@ -34,6 +39,8 @@ public Q_SLOTS:
     void bsknbtn_fontClick();
 
 private:
+    platform::SkinData bskndt1;
+    std::unique_ptr<platform::SkinForm> bssknform1;
     platform::PngImageStorage bspngmgstrg1;
     TFormatThread *formatThread = nullptr;
     TMascotThread *mascotThread = nullptr;

@@ -1,5 +1,9 @@
 #include "FontDialog.h"
 
+#include "SkinFrame.h"
+#include "WindowEffects.h"
+#include "WindowMover.h"
+
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QFontDatabase>
@@ -7,6 +11,8 @@
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
@@ -150,6 +156,33 @@ FontDialog::FontDialog(QWidget *parent) : QDialog(parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
+void FontDialog::setFrameLook(const FrameLook &look)
+{
+    frameLook_ = look;
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    setContentsMargins(look.border, look.border + look.captionHeight, look.border, look.border);
+    new FadeIn(this, 234);
+}
+
+void FontDialog::paintEvent(QPaintEvent *event)
+{
+    if (!frameLook_) {
+        QDialog::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    SkinFrame::paintFrame(painter, *frameLook_, rect(), windowTitle(), isActiveWindow(), {}, -1);
+    painter.fillRect(contentsRect(), palette().window());
+}
+
+void FontDialog::mousePressEvent(QMouseEvent *event)
+{
+    if (frameLook_ && event->button() == Qt::LeftButton && event->position().y() < contentsMargins().top())
+        WindowMover::moveWithPointer(this);
+    else
+        QDialog::mousePressEvent(event);
+}
+
 bool FontDialog::execute()
 {
     // The controls are built anew each time, so they always open on chosen_.
@@ -173,7 +206,9 @@ bool FontDialog::execute()
     auto *whole = new QVBoxLayout(this);
     whole->setContentsMargins(0, 0, 0, 0);
     whole->addWidget(content);
-    setFixedSize(260, 270);
+    // A client area of 260 x 270 inside the skin's frame, if it has one.
+    const QMargins frame = contentsMargins();
+    setFixedSize(260 + frame.left() + frame.right(), 270 + frame.top() + frame.bottom());
 
     const bool confirmed = exec() == QDialog::Accepted;
     const FontDescription choice = chooser->choice();

@@ -4,8 +4,11 @@
 #pragma once
 
 #include "FontDescription.h"
+#include "Skin.h"
 
 #include <QDialog>
+
+#include <optional>
 
 namespace platform {
 
@@ -21,11 +24,19 @@ public:
     // Shows the dialog, built anew, and returns whether the user confirmed it.
     bool execute();
 
+    // Draws the dialog's own frame from the skin: a caption bar without buttons.
+    void setFrameLook(const FrameLook &look);
+
 Q_SIGNALS:
     void changed();
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
 private:
     FontDescription chosen_;
+    std::optional<FrameLook> frameLook_;
 };
 
 } // namespace platform

@@ -12,7 +12,11 @@ class Form : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form(QWidget *parent = nullptr) : QWidget(parent) {}
+    explicit Form(QWidget *parent = nullptr) : QWidget(parent)
+    {
+        // A plain QWidget draws no style-sheet background unless asked to.
+        setAttribute(Qt::WA_StyledBackground);
+    }
 
     // Called by Application::createForm once construction is complete.
     void notifyCreated() { Q_EMIT created(); }
@@ -29,7 +33,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override
     {
         if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier)
-            close();
+            window()->close();
         else
             QWidget::keyPressEvent(event);
     }

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -11,6 +12,11 @@ namespace platform {
 WindowMover::WindowMover(QWidget *window, QPoint pointer)
     : QObject(window), window_(window), pointerAtStart_(pointer), windowAtStart_(window->pos())
 {
+    const int magneticSize = window->property("magneticSize").toInt();
+    if (magneticSize > 0 && window->screen()) {
+        snapper_.emplace(window->screen()->availableGeometry(), magneticSize);
+        snapper_->start(window->frameGeometry(), pointer);
+    }
     qApp->installEventFilter(this);
 }
 
@@ -29,7 +35,7 @@ bool WindowMover::eventFilter(QObject *, QEvent *event)
     case QEvent::MouseMove:
         if (window_) {
             const QPoint pointer = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
-            window_->move(windowAtStart_ + pointer - pointerAtStart_);
+            window_->move(snapper_ ? snapper_->move(pointer) : windowAtStart_ + pointer - pointerAtStart_);
         }
         return true;
     case QEvent::MouseButtonRelease:

@@ -1,12 +1,17 @@
 // Moves a window with the pointer after a press, as dragging its caption does,
 // until the button is released. The move loop is our own, so it works under X11
 // with no window manager too; on Wayland, where a client cannot place its own
-// window, the window system's move takes over.
+// window, the window system's move takes over. A window whose "magneticSize"
+// property is above 0 snaps its edges to the work area of its screen.
 #pragma once
 
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+
+#include <optional>
+
+#include "EdgeSnapping.h"
 
 class QWidget;
 
@@ -28,6 +33,7 @@ private:
     QPointer<QWidget> window_;
     QPoint pointerAtStart_;
     QPoint windowAtStart_;
+    std::optional<EdgeSnapper> snapper_;
 };
 
 } // namespace platform

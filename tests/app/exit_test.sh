@@ -54,12 +54,14 @@ import random
 r = random.Random(5)
 print('\n'.join(' '.join('%02X' % r.randrange(256) for _ in range(32)) for _ in range(44000)))
 " >"$work/dump.txt"
+# Where the client area starts inside the skin's frame.
+client_x=4 client_y=30
 convert_and_close() {
     xclip -selection clipboard -i "$work/dump.txt" &&
-        xdotool mousemove --window "$window" 330 120 click 1 &&
+        xdotool mousemove --window "$window" $((client_x + 330)) $((client_y + 120)) click 1 &&
         xdotool key --window "$window" ctrl+v &&
         sleep 1 &&
-        xdotool mousemove --window "$window" 343 235 click 1 &&
+        xdotool mousemove --window "$window" $((client_x + 343)) $((client_y + 235)) click 1 &&
         sleep "$1"
 }
 # xclip stays to serve the clipboard; a second one in the next run would fight it.

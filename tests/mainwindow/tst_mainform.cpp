@@ -72,14 +72,14 @@ private slots:
     void init()
     {
         platform::Application::createForm(Form1);
-        Form1->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Form1));
+        Form1->window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Form1->window()));
     }
 
     void cleanup()
     {
         platform::SuspendableThread::stopAll();
-        delete Form1;
+        delete Form1->window();
         Form1 = nullptr;
     }
 
@@ -282,13 +282,14 @@ private slots:
         }
         if (surface == QLatin1String("bsknpnl5"))
             window()->bspngimgview1->hide();
-        const QPoint before = window()->pos();
+        QWidget *frame = window()->window();
+        const QPoint before = frame->pos();
         const auto mouseButton = Qt::MouseButton(button);
         QCursor::setPos(pressed->mapToGlobal(at));
         QTest::mousePress(pressed, mouseButton, Qt::ShiftModifier, at);
         QTest::mouseMove(pressed, at + QPoint(30, 20));
         QTest::mouseRelease(pressed, mouseButton, {}, at + QPoint(30, 20));
-        QCOMPARE(window()->pos(), moves ? before + QPoint(30, 20) : before);
+        QCOMPARE(frame->pos(), moves ? before + QPoint(30, 20) : before);
     }
 
     void fontDialogConfirmedGivesBothBoxesTheFont()
