@@ -80,15 +80,19 @@ void SuspendableThread::run()
 {
     runningThread = this;
     try {
+        bool stopped;
         {
             std::unique_lock lock(waitState_->mutex);
             waitState_->changed.wait(lock, [this] { return !waitState_->suspended || waitState_->stopping; });
-            if (waitState_->stopping)
-                return;
+            stopped = waitState_->stopping;
         }
-        execute();
+        if (!stopped)
+            execute();
     } catch (const ThreadStopped &) {
     }
+    std::lock_guard lock(waitState_->mutex);
+    waitState_->finished = true;
+    waitState_->changed.notify_all();
 }
 
 void SuspendableThread::requestStop()
@@ -111,6 +115,12 @@ void SuspendableThread::stopAll()
         thread->requestStop();
     // The threads are the process's: they end with it, and nothing holds them after.
     for (SuspendableThread *thread : threads) {
+        // Seen through the mutex, the body's end comes before the deletion also for
+        // a race detector, which does not see into QThread::wait().
+        {
+            std::unique_lock lock(thread->waitState_->mutex);
+            thread->waitState_->changed.wait(lock, [&] { return thread->waitState_->finished || !thread->isRunning(); });
+        }
         thread->wait();
         delete thread;
     }

@@ -53,6 +53,7 @@ public:
         std::condition_variable changed;
         bool suspended = false;
         bool stopping = false;
+        bool finished = false;
     };
     [[nodiscard]] std::shared_ptr<WaitState> waitState() const { return waitState_; }
 
