@@ -6,7 +6,8 @@ packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev
           fonts-noto-cjk fonts-dejavu-core"
 if [ "${1:-build}" = test ]; then
     packages="$packages googletest libgtest-dev clang libclang-rt-14-dev
-              xvfb xauth xdotool xclip xxd"
+              xvfb xauth xdotool xclip xxd
+              binutils-mingw-w64-x86-64 icoutils desktop-file-utils appstream"
 fi
 missing=""
 for package in $packages; do
