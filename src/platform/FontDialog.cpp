@@ -54,6 +54,7 @@ public:
     {
         auto *grid = new QGridLayout(this);
         grid->setContentsMargins(0, 0, 0, 0);
+        grid->setVerticalSpacing(3);
         grid->addWidget(new QLabel(QStringLiteral("名称:")), 0, 0, 1, 2);
         name_ = new QFontComboBox;
         name_->setCurrentFont(start.font);
@@ -109,7 +110,7 @@ public:
         sample_->setObjectName(QStringLiteral("sample"));
         sample_->setAlignment(Qt::AlignCenter);
         sample_->setFrameShape(QFrame::StyledPanel);
-        sample_->setMinimumHeight(44);
+        sample_->setMinimumHeight(34);
         grid->addWidget(sample_, 7, 0, 1, 2);
 
         connect(name_, &QFontComboBox::currentFontChanged, this, [this] { refresh(); });
@@ -199,6 +200,7 @@ bool FontDialog::execute()
 
     auto *content = new QWidget(this);
     auto *column = new QVBoxLayout(content);
+    column->setContentsMargins(9, 6, 9, 9);
     column->addWidget(chooser);
     column->addStretch();
     column->addLayout(buttons);
