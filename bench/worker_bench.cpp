@@ -3,17 +3,10 @@
 // against the bare formatter on the same text. Prints the ratio.
 #include "FormatByteArray.h"
 #include "HexDump.h"
-#include "IntegerEdit.h"
-#include "PlainTextBox.h"
-#include "ProgressBar.h"
-#include "ReadOnlyTextBox.h"
-#include "SkinButton.h"
-#include "TFormatThread.h"
+#include "WorkerControls.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QRadioButton>
-#include <QTest>
 
 #include <cstdio>
 
@@ -21,20 +14,12 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QWidget controls;
-    auto *input = new platform::PlainTextBox(&controls);
-    auto *output = new platform::ReadOnlyTextBox(&controls);
-    auto *upperCase = new QRadioButton(&controls);
-    upperCase->setChecked(true);
-    auto *bytesPerLine = new platform::IntegerEdit(&controls);
-    bytesPerLine->setValue(10);
-    auto *button = new platform::SkinButton(&controls);
-    auto *bar = new platform::ProgressBar(&controls);
-    auto *worker = new TFormatThread(true, input, output, upperCase, bytesPerLine, button, bar);
-    worker->launch();
+    WorkerControls controls;
+    auto *const button = controls.button;
+    auto *const worker = controls.worker;
 
     const std::u16string dump = makeHexDump(16u << 20);
-    input->setPlainText(QString::fromStdU16String(dump));
+    controls.input->setPlainText(QString::fromStdU16String(dump));
 
     double bestWorker = 1e9, bestBare = 1e9;
     for (int round = 0; round < 5; ++round) {

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
+#include <QWidget>
 
 namespace platform {
 
@@ -12,5 +14,19 @@ struct FontDescription {
     QColor color;
     bool operator==(const FontDescription &) const = default;
 };
+
+// A text box's font and the colour of its text.
+[[nodiscard]] inline FontDescription fontDescriptionOf(const QWidget &box)
+{
+    return {box.font(), box.palette().color(QPalette::Text)};
+}
+
+inline void applyFontDescription(QWidget &box, const FontDescription &description)
+{
+    box.setFont(description.font);
+    QPalette colours = box.palette();
+    colours.setColor(QPalette::Text, description.color);
+    box.setPalette(colours);
+}
 
 } // namespace platform

@@ -1,13 +1,12 @@
-// A plain-text box whose own scroll bars stay hidden: it drives two separate
-// scroll bars beside it instead, named in the stored layout, which take its range,
-// page and position, are disabled while nothing scrolls, and scroll it when moved.
+// The input box: plain text, no length limit, lines wrapped at its width. Its own
+// scroll bars stay hidden: it drives two separate scroll bars beside it instead,
+// named in the stored layout.
 #pragma once
 
 #include "FontDescription.h"
+#include "ScrollBarLink.h"
 
 #include <QPlainTextEdit>
-
-class QScrollBar;
 
 namespace platform {
 
@@ -20,21 +19,16 @@ class PlainTextBox : public QPlainTextEdit {
 public:
     explicit PlainTextBox(QWidget *parent = nullptr);
 
-    // The bars are siblings of the box; the layout creates them before it.
-    [[nodiscard]] QString horizontalScrollBarName() const;
-    void setHorizontalScrollBarName(const QString &name);
-    [[nodiscard]] QString verticalScrollBarName() const;
-    void setVerticalScrollBarName(const QString &name);
+    [[nodiscard]] QString horizontalScrollBarName() const { return linkedBars_.horizontalName(); }
+    void setHorizontalScrollBarName(const QString &name) { linkedBars_.linkHorizontal(this, name); }
+    [[nodiscard]] QString verticalScrollBarName() const { return linkedBars_.verticalName(); }
+    void setVerticalScrollBarName(const QString &name) { linkedBars_.linkVertical(this, name); }
 
-    [[nodiscard]] FontDescription fontDescription() const;
-    void setFontDescription(const FontDescription &description);
-
-    // Adds `text` as one new line: the box then ends with a line break.
-    void appendLine(const QString &text);
+    [[nodiscard]] FontDescription fontDescription() const { return fontDescriptionOf(*this); }
+    void setFontDescription(const FontDescription &description) { applyFontDescription(*this, description); }
 
 private:
-    QScrollBar *linkedHorizontal_ = nullptr;
-    QScrollBar *linkedVertical_ = nullptr;
+    LinkedScrollBars linkedBars_;
 };
 
 } // namespace platform

@@ -1,6 +1,5 @@
 #include "ReadOnlyTextBox.h"
 
-#include "ScrollBarLink.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,8 +20,6 @@ constexpr int kMargin = 4;
 // Tab stops every half inch, as text boxes on Windows have them.
 constexpr qreal kTabStop = 48;
 
-QString nameOf(const QScrollBar *bar) { return bar ? bar->objectName() : QString(); }
-
 } // namespace
 
 ReadOnlyTextBox::ReadOnlyTextBox(QWidget *parent) : QAbstractScrollArea(parent)
@@ -38,35 +35,6 @@ ReadOnlyTextBox::ReadOnlyTextBox(QWidget *parent) : QAbstractScrollArea(parent)
 }
 
 ReadOnlyTextBox::~ReadOnlyTextBox() = default;
-
-QString ReadOnlyTextBox::horizontalScrollBarName() const { return nameOf(linkedHorizontal_); }
-
-void ReadOnlyTextBox::setHorizontalScrollBarName(const QString &name)
-{
-    linkedHorizontal_ = siblingScrollBar(this, name);
-    linkScrollBar(horizontalScrollBar(), linkedHorizontal_);
-}
-
-QString ReadOnlyTextBox::verticalScrollBarName() const { return nameOf(linkedVertical_); }
-
-void ReadOnlyTextBox::setVerticalScrollBarName(const QString &name)
-{
-    linkedVertical_ = siblingScrollBar(this, name);
-    linkScrollBar(verticalScrollBar(), linkedVertical_);
-}
-
-FontDescription ReadOnlyTextBox::fontDescription() const
-{
-    return {font(), palette().color(QPalette::Text)};
-}
-
-void ReadOnlyTextBox::setFontDescription(const FontDescription &description)
-{
-    setFont(description.font);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Text, description.color);
-    setPalette(colours);
-}
 
 void ReadOnlyTextBox::clear() { setContent(TextContent()); }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "FontDescription.h"
+#include "ScrollBarLink.h"
 #include "TextContent.h"
 
 #include <QAbstractScrollArea>
@@ -28,13 +29,13 @@ public:
     explicit ReadOnlyTextBox(QWidget *parent = nullptr);
     ~ReadOnlyTextBox() override;
 
-    [[nodiscard]] QString horizontalScrollBarName() const;
-    void setHorizontalScrollBarName(const QString &name);
-    [[nodiscard]] QString verticalScrollBarName() const;
-    void setVerticalScrollBarName(const QString &name);
+    [[nodiscard]] QString horizontalScrollBarName() const { return linkedBars_.horizontalName(); }
+    void setHorizontalScrollBarName(const QString &name) { linkedBars_.linkHorizontal(this, name); }
+    [[nodiscard]] QString verticalScrollBarName() const { return linkedBars_.verticalName(); }
+    void setVerticalScrollBarName(const QString &name) { linkedBars_.linkVertical(this, name); }
 
-    [[nodiscard]] FontDescription fontDescription() const;
-    void setFontDescription(const FontDescription &description);
+    [[nodiscard]] FontDescription fontDescription() const { return fontDescriptionOf(*this); }
+    void setFontDescription(const FontDescription &description) { applyFontDescription(*this, description); }
 
     void clear();
     // Shows `content` as the box's text: its lines, then one line break.
@@ -78,8 +79,7 @@ private:
     TextContent content_;
     qsizetype anchor_ = 0;
     qsizetype cursor_ = 0;
-    QScrollBar *linkedHorizontal_ = nullptr;
-    QScrollBar *linkedVertical_ = nullptr;
+    LinkedScrollBars linkedBars_;
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "ScrollBarLink.h"
 
+#include <QAbstractScrollArea>
 #include <QScrollBar>
 
 namespace platform {
@@ -21,6 +22,8 @@ void linkScrollBar(QScrollBar *own, QScrollBar *linked)
     follow();
 }
 
+namespace {
+
 QScrollBar *siblingScrollBar(QWidget *box, const QString &name)
 {
     auto *bar = box->parentWidget()
@@ -28,6 +31,26 @@ QScrollBar *siblingScrollBar(QWidget *box, const QString &name)
                     : nullptr;
     Q_ASSERT_X(bar, "linked scroll bar", "a linked scroll bar must be created before its box");
     return bar;
+}
+
+QString nameOf(const QScrollBar *bar) { return bar ? bar->objectName() : QString(); }
+
+} // namespace
+
+QString LinkedScrollBars::horizontalName() const { return nameOf(horizontal_); }
+
+QString LinkedScrollBars::verticalName() const { return nameOf(vertical_); }
+
+void LinkedScrollBars::linkHorizontal(QAbstractScrollArea *box, const QString &name)
+{
+    horizontal_ = siblingScrollBar(box, name);
+    linkScrollBar(box->horizontalScrollBar(), horizontal_);
+}
+
+void LinkedScrollBars::linkVertical(QAbstractScrollArea *box, const QString &name)
+{
+    vertical_ = siblingScrollBar(box, name);
+    linkScrollBar(box->verticalScrollBar(), vertical_);
 }
 
 } // namespace platform

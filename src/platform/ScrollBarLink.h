@@ -5,14 +5,25 @@
 
 #include <QString>
 
+class QAbstractScrollArea;
 class QScrollBar;
-class QWidget;
 
 namespace platform {
 
 void linkScrollBar(QScrollBar *own, QScrollBar *linked);
 
-// The sibling of `box` named `name`; the layout creates the bars before their box.
-[[nodiscard]] QScrollBar *siblingScrollBar(QWidget *box, const QString &name);
+// The two bars a text box drives, named in the stored layout: siblings of the
+// box, which the layout creates before it.
+class LinkedScrollBars {
+public:
+    [[nodiscard]] QString horizontalName() const;
+    [[nodiscard]] QString verticalName() const;
+    void linkHorizontal(QAbstractScrollArea *box, const QString &name);
+    void linkVertical(QAbstractScrollArea *box, const QString &name);
+
+private:
+    QScrollBar *horizontal_ = nullptr;
+    QScrollBar *vertical_ = nullptr;
+};
 
 } // namespace platform

@@ -1,37 +1,27 @@
 // The format worker driven through real controls, as the window drives it.
 #include "FormatByteArray.h"
-#include "IntegerEdit.h"
-#include "PlainTextBox.h"
-#include "ReadOnlyTextBox.h"
-#include "ProgressBar.h"
-#include "SkinButton.h"
-#include "TFormatThread.h"
+#include "WorkerControls.h"
 
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <memory>
 
 class tst_FormatThread : public QObject {
     Q_OBJECT
 
 private:
+    std::unique_ptr<WorkerControls> controls;
     platform::PlainTextBox *input = nullptr;
     platform::ReadOnlyTextBox *output = nullptr;
-    QRadioButton *upperCase = nullptr;
     QRadioButton *lowerCase = nullptr;
     platform::IntegerEdit *bytesPerLine = nullptr;
     platform::SkinButton *button = nullptr;
     platform::ProgressBar *bar = nullptr;
-    QWidget *controls = nullptr;
     TFormatThread *worker = nullptr;
     QStringList writes;
 
-    // What the window's format button does.
-    void press()
-    {
-        if (worker->isSuspended())
-            worker->resume();
-    }
+    void press() { controls->press(); }
     void waitForRunEnd()
     {
         QTRY_VERIFY_WITH_TIMEOUT(worker->isSuspended(), 20000);
@@ -49,17 +39,14 @@ private:
 private slots:
     void init()
     {
-        controls = new QWidget;
-        input = new platform::PlainTextBox(controls);
-        output = new platform::ReadOnlyTextBox(controls);
-        upperCase = new QRadioButton(controls);
-        lowerCase = new QRadioButton(controls);
-        upperCase->setChecked(true);
-        bytesPerLine = new platform::IntegerEdit(controls);
-        bytesPerLine->setValue(10);
-        button = new platform::SkinButton(controls);
-        button->setCaption(QStringLiteral("格式化"));
-        bar = new platform::ProgressBar(controls);
+        controls = std::make_unique<WorkerControls>();
+        input = controls->input;
+        output = controls->output;
+        lowerCase = controls->lowerCase;
+        bytesPerLine = controls->bytesPerLine;
+        button = controls->button;
+        bar = controls->bar;
+        worker = controls->worker;
         writes.clear();
         connect(output, &platform::ReadOnlyTextBox::textChanged, this, [this] {
             writes << (output->isEmpty() ? QStringLiteral("output emptied")
@@ -69,13 +56,11 @@ private slots:
                 [this](const QString &caption) { writes << caption; });
         connect(bar, &QProgressBar::valueChanged, this,
                 [this](int value) { writes << QString::number(value); });
-        worker = new TFormatThread(true, input, output, upperCase, bytesPerLine, button, bar);
-        worker->launch();
     }
     void cleanup()
     {
         platform::SuspendableThread::stopAll();
-        delete controls;
+        controls.reset();
     }
 
     void runWritesInOrder()

@@ -2,15 +2,9 @@
 // address space, so that the formatter's output cannot be had. The user gets a
 // clear message, the input stays, and the worker serves the next press.
 #include "Application.h"
-#include "IntegerEdit.h"
-#include "PlainTextBox.h"
-#include "ProgressBar.h"
-#include "ReadOnlyTextBox.h"
-#include "SkinButton.h"
-#include "TFormatThread.h"
+#include "WorkerControls.h"
 
 #include <QMessageBox>
-#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -35,18 +29,11 @@ class tst_OutOfMemory : public QObject {
 private slots:
     void reportsAndKeepsServing()
     {
-        QWidget controls;
-        auto *input = new platform::PlainTextBox(&controls);
-        auto *output = new platform::ReadOnlyTextBox(&controls);
-        auto *upperCase = new QRadioButton(&controls);
-        upperCase->setChecked(true);
-        auto *bytesPerLine = new platform::IntegerEdit(&controls);
-        bytesPerLine->setValue(10);
-        auto *button = new platform::SkinButton(&controls);
-        button->setCaption(QStringLiteral("格式化"));
-        auto *bar = new platform::ProgressBar(&controls);
-        auto *worker = new TFormatThread(true, input, output, upperCase, bytesPerLine, button, bar);
-        worker->launch();
+        WorkerControls controls;
+        auto *const input = controls.input;
+        auto *const output = controls.output;
+        auto *const button = controls.button;
+        auto *const worker = controls.worker;
 
         QString dump;
         const QString line = QStringLiteral("00 11 22 33 44 55 66 77 88 99 AA BB CC DD EE FF "
@@ -74,7 +61,7 @@ private slots:
         QVERIFY2(message.contains(QStringLiteral("内存不足")), qPrintable(message));
         QTRY_VERIFY(worker->isSuspended());
         QTRY_COMPARE(button->caption(), QStringLiteral("格式化"));
-        QCOMPARE(bar->value(), 0);
+        QCOMPARE(controls.bar->value(), 0);
         QVERIFY(output->isEmpty());
         QCOMPARE(input->document()->blockCount(), 300'001);
 

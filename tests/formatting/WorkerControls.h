@@ -1,0 +1,40 @@
+// The six controls the format worker is given, as real widgets without the
+// window, and the worker itself, held: for the tests and benches that drive it.
+#pragma once
+
+#include "IntegerEdit.h"
+#include "PlainTextBox.h"
+#include "ProgressBar.h"
+#include "ReadOnlyTextBox.h"
+#include "SkinButton.h"
+#include "TFormatThread.h"
+
+#include <QRadioButton>
+
+struct WorkerControls {
+    QWidget parent;
+    platform::PlainTextBox *input = new platform::PlainTextBox(&parent);
+    platform::ReadOnlyTextBox *output = new platform::ReadOnlyTextBox(&parent);
+    QRadioButton *upperCase = new QRadioButton(&parent);
+    QRadioButton *lowerCase = new QRadioButton(&parent);
+    platform::IntegerEdit *bytesPerLine = new platform::IntegerEdit(&parent);
+    platform::SkinButton *button = new platform::SkinButton(&parent);
+    platform::ProgressBar *bar = new platform::ProgressBar(&parent);
+    TFormatThread *worker;
+
+    // As the stored layout starts them: upper case, 10 bytes a line, "格式化".
+    WorkerControls()
+    {
+        upperCase->setChecked(true);
+        bytesPerLine->setValue(10);
+        button->setCaption(QStringLiteral("格式化"));
+        worker = new TFormatThread(true, input, output, upperCase, bytesPerLine, button, bar);
+        worker->launch();
+    }
+    // What the window's format button does.
+    void press()
+    {
+        if (worker->isSuspended())
+            worker->resume();
+    }
+};
