@@ -33,7 +33,7 @@ bool writeAll(int fd, const std::string &bytes)
     return true;
 }
 
-// A percentage on the terminal while a large file is read; silent otherwise.
+// A progress bar on the terminal while a large file is read; silent otherwise.
 class ProgressLine {
 public:
     ProgressLine(int input, std::FILE *terminal)
@@ -53,7 +53,10 @@ public:
         const int percentage = static_cast<int>(done_ * 100 / total_);
         if (percentage != shown_) {
             shown_ = percentage;
-            std::fprintf(terminal_, "\rhexloom-format: %3d %%", percentage);
+            constexpr int width = 30;
+            const int filled = percentage * width / 100;
+            std::fprintf(terminal_, "\rhexloom-format [%.*s%*s] %3d %%", filled,
+                         "##############################", width - filled, "", percentage);
             std::fflush(terminal_);
         }
     }
