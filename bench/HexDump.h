@@ -5,8 +5,7 @@
 #include <random>
 #include <string>
 
-inline std::u16string makeHexDump(std::size_t units)
-{
+inline std::u16string makeHexDump(std::size_t units) {
     static constexpr char16_t digits[] = u"0123456789ABCDEF";
     std::mt19937 random(42);
     std::u16string text;

@@ -21,15 +21,15 @@ struct Measured {
     long peakKiB;
 };
 
-Measured runWithFiles(const char *const argv[], const char *input)
-{
+Measured runWithFiles(const char *const argv[], const char *input) {
     posix_spawn_file_actions_t files;
     posix_spawn_file_actions_init(&files);
     posix_spawn_file_actions_addopen(&files, 0, input, O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
     const auto start = std::chrono::steady_clock::now();
     pid_t child;
-    if (posix_spawn(&child, argv[0], &files, nullptr, const_cast<char *const *>(argv), environ) != 0) {
+    if (posix_spawn(&child, argv[0], &files, nullptr, const_cast<char *const *>(argv), environ) !=
+        0) {
         std::perror(argv[0]);
         std::exit(1);
     }
@@ -48,8 +48,7 @@ Measured runWithFiles(const char *const argv[], const char *input)
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: cli_bench path/to/hexloom-format\n");
         return 1;
@@ -79,7 +78,8 @@ int main(int argc, char **argv)
         peakKiB = std::max(peakKiB, a.peakKiB);
     }
     unlink(input.c_str());
-    std::printf("48 MiB hex dump: hexloom-format %.3f s, xxd -r -p | xxd -i %.3f s\n", bestOurs, bestTheirs);
+    std::printf("48 MiB hex dump: hexloom-format %.3f s, xxd -r -p | xxd -i %.3f s\n", bestOurs,
+                bestTheirs);
     std::printf("speed-up %.1fx (goal >= 3), hexloom-format peak RSS %.1f MiB (goal <= 32)\n",
                 bestTheirs / bestOurs, peakKiB / 1024.0);
 }

@@ -17,8 +17,7 @@
 
 namespace {
 
-void measure(double mebibytes)
-{
+void measure(double mebibytes) {
     platform::Application::createForm(Form1);
     Form1->window()->show();
     (void)QTest::qWaitForWindowExposed(Form1->window());
@@ -67,12 +66,12 @@ void measure(double mebibytes)
     ticker.stop();
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("%5.1f MiB: input set in %lld ms; output shown after %lld ms, run done after %lld ms; "
-                "writing the output %lld ms; largest UI stall %lld ms; peak RSS %.0f MiB\n",
-                mebibytes, static_cast<long long>(setInput), static_cast<long long>(shown),
-                static_cast<long long>(done), static_cast<long long>(writingTook),
-                static_cast<long long>(largestStall),
-                usage.ru_maxrss / 1024.0);
+    std::printf(
+        "%5.1f MiB: input set in %lld ms; output shown after %lld ms, run done after %lld ms; "
+        "writing the output %lld ms; largest UI stall %lld ms; peak RSS %.0f MiB\n",
+        mebibytes, static_cast<long long>(setInput), static_cast<long long>(shown),
+        static_cast<long long>(done), static_cast<long long>(writingTook),
+        static_cast<long long>(largestStall), usage.ru_maxrss / 1024.0);
     platform::SuspendableThread::stopAll();
     delete Form1->window();
     Form1 = nullptr;
@@ -80,8 +79,7 @@ void measure(double mebibytes)
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     platform::Application application(argc, argv);
     platform::installFontSubstitutes();

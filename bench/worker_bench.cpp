@@ -10,8 +10,7 @@
 
 #include <cstdio>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     WorkerControls controls;
@@ -25,8 +24,8 @@ int main(int argc, char **argv)
     for (int round = 0; round < 5; ++round) {
         QElapsedTimer clock;
         qint64 ready = -1;
-        const auto connection = QObject::connect(button, &platform::SkinButton::captionChanged, button,
-                                                 [&](const QString &caption) {
+        const auto connection = QObject::connect(button, &platform::SkinButton::captionChanged,
+                                                 button, [&](const QString &caption) {
                                                      if (caption == QStringLiteral("正在输出"))
                                                          ready = clock.nsecsElapsed();
                                                  });
@@ -42,11 +41,13 @@ int main(int argc, char **argv)
 
         clock.restart();
         {
-            const auto bare = formatting::FormatByteArray(dump, true, [] { return 10; }, [] {}, [](int) {});
+            const auto bare = formatting::FormatByteArray(
+                dump, true, [] { return 10; }, [] {}, [](int) {});
         }
         bestBare = std::min(bestBare, clock.nsecsElapsed() / 1e9);
     }
-    std::printf("16 Mi characters: worker with its controls %.3f s, bare formatter %.3f s\n", bestWorker, bestBare);
+    std::printf("16 Mi characters: worker with its controls %.3f s, bare formatter %.3f s\n",
+                bestWorker, bestBare);
     std::printf("ratio worker / formatter: %.2f (goal <= 1.5)\n", bestWorker / bestBare);
     platform::SuspendableThread::stopAll();
 }

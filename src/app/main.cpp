@@ -6,8 +6,7 @@
 
 #include <exception>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     platform::Application application(argc, argv);
     try {
         // Windows gives the taskbar button to the application's own window unless the

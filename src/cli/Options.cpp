@@ -18,8 +18,7 @@ const char *const kUsage =
 
 namespace {
 
-bool parseInt32(const std::string &text, std::int32_t &value)
-{
+bool parseInt32(const std::string &text, std::int32_t &value) {
     const char *const end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     return !text.empty() && error == std::errc{} && stop == end;
@@ -27,8 +26,7 @@ bool parseInt32(const std::string &text, std::int32_t &value)
 
 } // namespace
 
-ParsedCommandLine parseCommandLine(const std::vector<std::string> &arguments)
-{
+ParsedCommandLine parseCommandLine(const std::vector<std::string> &arguments) {
     Options options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string &argument = arguments[i];
@@ -48,7 +46,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string> &arguments)
                 return UsageError{"--bytes-per-line needs a number"};
             if (!parseInt32(value, options.bytesPerLine))
                 return UsageError{"--bytes-per-line takes a whole number from -2147483648 to "
-                                  "2147483647, not '" + value + "'"};
+                                  "2147483647, not '" +
+                                  value + "'"};
         } else {
             return UsageError{"unknown option '" + argument + "'"};
         }

@@ -17,8 +17,7 @@ namespace {
 constexpr std::size_t kChunkBytes = 256 * 1024;
 constexpr off_t kProgressFromBytes = 16 << 20;
 
-bool writeAll(int fd, const std::string &bytes)
-{
+bool writeAll(int fd, const std::string &bytes) {
     const char *data = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
@@ -36,8 +35,7 @@ bool writeAll(int fd, const std::string &bytes)
 // A progress bar on the terminal while a large file is read; silent otherwise.
 class ProgressLine {
 public:
-    ProgressLine(int input, std::FILE *terminal)
-    {
+    ProgressLine(int input, std::FILE *terminal) {
         struct stat status {};
         if (isatty(fileno(terminal)) && fstat(input, &status) == 0 && S_ISREG(status.st_mode) &&
             status.st_size >= kProgressFromBytes) {
@@ -45,8 +43,7 @@ public:
             total_ = status.st_size;
         }
     }
-    void advance(std::size_t bytes)
-    {
+    void advance(std::size_t bytes) {
         if (!terminal_)
             return;
         done_ += static_cast<off_t>(bytes);
@@ -60,8 +57,7 @@ public:
             std::fflush(terminal_);
         }
     }
-    ~ProgressLine()
-    {
+    ~ProgressLine() {
         if (terminal_)
             std::fprintf(terminal_, "\r\033[K");
     }
@@ -75,8 +71,7 @@ private:
 
 } // namespace
 
-int formatStream(const Options &options, int input, int output, std::FILE *errors)
-{
+int formatStream(const Options &options, int input, int output, std::FILE *errors) {
     const off_t outputStart = lseek(output, 0, SEEK_CUR);
     auto refuse = [&](const std::string &message) {
         std::fprintf(errors, "hexloom-format: %s\n", message.c_str());
@@ -128,8 +123,8 @@ int formatStream(const Options &options, int input, int output, std::FILE *error
         // Whether more follows is unknown until read() says so, so every chunk is
         // taken as going on; the separator after a text's last pair is dropped at
         // finish() all the same, and only the count of queries differs.
-        char16_t *out = arrayEncoder.encode(units, options.upperCase, true, body.data() + start,
-                                            bytesPerLine);
+        char16_t *out =
+            arrayEncoder.encode(units, options.upperCase, true, body.data() + start, bytesPerLine);
         if (endOfInput) {
             out = arrayEncoder.finish(out);
             out = std::copy(formatting::kClosing.begin(), formatting::kClosing.end(), out);

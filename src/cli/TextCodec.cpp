@@ -9,8 +9,7 @@ namespace cli {
 
 namespace {
 
-iconv_t openIconv(const char *to, const char *from)
-{
+iconv_t openIconv(const char *to, const char *from) {
     const iconv_t handle = iconv_open(to, from);
     if (handle == reinterpret_cast<iconv_t>(-1))
         throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
@@ -23,8 +22,7 @@ struct Converted {
     int error; // 0, EILSEQ or EINVAL
 };
 
-Converted convert(iconv_t handle, const char *input, std::size_t size, std::string &output)
-{
+Converted convert(iconv_t handle, const char *input, std::size_t size, std::string &output) {
     char *in = const_cast<char *>(input);
     std::size_t inLeft = size;
     while (inLeft > 0) {
@@ -42,8 +40,7 @@ Converted convert(iconv_t handle, const char *input, std::size_t size, std::stri
 
 // Dumps are ASCII: their bytes widen and narrow directly, and only the rest goes
 // through iconv.
-template <class Unit> std::size_t asciiPrefix(const Unit *units, std::size_t size)
-{
+template <class Unit> std::size_t asciiPrefix(const Unit *units, std::size_t size) {
     std::size_t i = 0;
     while (i < size && static_cast<std::make_unsigned_t<Unit>>(units[i]) < 0x80)
         ++i;
@@ -53,19 +50,16 @@ template <class Unit> std::size_t asciiPrefix(const Unit *units, std::size_t siz
 } // namespace
 
 TextDecoder::TextDecoder(bool utf16)
-    : utf16_(utf16), toUtf16_(utf16 ? nullptr : openIconv("UTF-16LE", "UTF-8"))
-{
-}
+    : utf16_(utf16)
+    , toUtf16_(utf16 ? nullptr : openIconv("UTF-16LE", "UTF-8")) {}
 
-TextDecoder::~TextDecoder()
-{
+TextDecoder::~TextDecoder() {
     if (toUtf16_)
         iconv_close(toUtf16_);
 }
 
 std::optional<CodecError> TextDecoder::decode(std::string_view bytes, bool endOfInput,
-                                              std::u16string &units)
-{
+                                              std::u16string &units) {
     carry_.append(bytes);
     std::size_t used = 0;
     if (utf16_) {
@@ -94,18 +88,15 @@ std::optional<CodecError> TextDecoder::decode(std::string_view bytes, bool endOf
 }
 
 TextEncoder::TextEncoder(bool utf16)
-    : utf16_(utf16), toUtf8_(utf16 ? nullptr : openIconv("UTF-8", "UTF-16LE"))
-{
-}
+    : utf16_(utf16)
+    , toUtf8_(utf16 ? nullptr : openIconv("UTF-8", "UTF-16LE")) {}
 
-TextEncoder::~TextEncoder()
-{
+TextEncoder::~TextEncoder() {
     if (toUtf8_)
         iconv_close(toUtf8_);
 }
 
-std::optional<CodecError> TextEncoder::encode(std::u16string_view units, std::string &bytes)
-{
+std::optional<CodecError> TextEncoder::encode(std::u16string_view units, std::string &bytes) {
     const char *raw = reinterpret_cast<const char *>(units.data());
     const std::size_t size = units.size() * 2;
     if (utf16_) {

@@ -6,8 +6,7 @@
 #include <exception>
 #include <unistd.h>
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     const auto parsed = cli::parseCommandLine({argv + 1, argv + argc});
     if (std::holds_alternative<cli::HelpRequested>(parsed)) {
         std::fputs(cli::kUsage, stdout);
@@ -18,7 +17,8 @@ int main(int argc, char **argv)
         return 2;
     }
     try {
-        return cli::formatStream(std::get<cli::Options>(parsed), STDIN_FILENO, STDOUT_FILENO, stderr);
+        return cli::formatStream(std::get<cli::Options>(parsed), STDIN_FILENO, STDOUT_FILENO,
+                                 stderr);
     } catch (const std::exception &failure) {
         std::fprintf(stderr, "hexloom-format: %s\n", failure.what());
         return 2;

@@ -6,23 +6,21 @@
 using platform::UiHandoff;
 
 TMascotThread::TMascotThread(bool createSuspended, platform::ReflectedImageView *imageView)
-    : SuspendableThread(createSuspended)
-{
+    : SuspendableThread(createSuspended) {
     setPriorityLevel(platform::ThreadPriority::Highest);
     this->imageView = imageView;
 }
 
-void TMascotThread::execute()
-{
+void TMascotThread::execute() {
     for (;;) {
         Step();
         pause(std::chrono::milliseconds(100));
     }
 }
 
-void TMascotThread::Step()
-{
-    const int current = UiHandoff::fetch(imageView, [view = imageView] { return view->imageIndex(); });
+void TMascotThread::Step() {
+    const int current =
+        UiHandoff::fetch(imageView, [view = imageView] { return view->imageIndex(); });
     // Four frames, whatever the store holds; the remainder truncates toward zero.
     const int next = (current + 1) % 4;
     UiHandoff::post(imageView, [view = imageView, next] { view->setImageIndex(next); });

@@ -6,8 +6,7 @@
 using platform::UiHandoff;
 
 TLogoThread::TLogoThread(bool createSuspended, platform::GlowLabel *logoLabel)
-    : SuspendableThread(createSuspended)
-{
+    : SuspendableThread(createSuspended) {
     setPriorityLevel(platform::ThreadPriority::Highest);
     this->logoLabel = logoLabel;
     redRising = false;
@@ -15,16 +14,14 @@ TLogoThread::TLogoThread(bool createSuspended, platform::GlowLabel *logoLabel)
     blueRising = true;
 }
 
-void TLogoThread::execute()
-{
+void TLogoThread::execute() {
     for (;;) {
         pause(std::chrono::milliseconds(40));
         Step();
     }
 }
 
-std::uint32_t TLogoThread::nextColor(std::uint32_t color)
-{
+std::uint32_t TLogoThread::nextColor(std::uint32_t color) {
     const auto move = [](std::uint32_t channel, bool &rising) {
         const auto moved = static_cast<std::uint8_t>(channel + (rising ? 0x0F : 0xF1));
         if (moved == 0 || moved == 255)
@@ -37,9 +34,9 @@ std::uint32_t TLogoThread::nextColor(std::uint32_t color)
     return red + green * 0x100 + blue * 0x10000;
 }
 
-void TLogoThread::Step()
-{
-    const QColor current = UiHandoff::fetch(logoLabel, [label = logoLabel] { return label->fontColor(); });
+void TLogoThread::Step() {
+    const QColor current =
+        UiHandoff::fetch(logoLabel, [label = logoLabel] { return label->fontColor(); });
     const std::uint32_t next = nextColor(static_cast<std::uint32_t>(current.red()) |
                                          static_cast<std::uint32_t>(current.green()) << 8 |
                                          static_cast<std::uint32_t>(current.blue()) << 16);

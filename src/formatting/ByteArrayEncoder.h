@@ -17,8 +17,7 @@ class ByteArrayEncoder {
 public:
     // Most units encode() writes for a chunk of `positions` code units: every
     // element takes at most 4 units plus a separator with its line break, 5.
-    [[nodiscard]] static constexpr std::size_t maxUnitsFor(std::size_t positions)
-    {
+    [[nodiscard]] static constexpr std::size_t maxUnitsFor(std::size_t positions) {
         return (positions / 2 + 1) * 9;
     }
     // Most units finish() writes.
@@ -39,21 +38,18 @@ public:
 private:
     enum class Separator : std::uint8_t { None, Plain, WithLineBreak };
 
-    static constexpr bool isBlank(char16_t c)
-    {
-        constexpr std::uint64_t blanks = (1ull << u' ') | (1ull << u'\t') | (1ull << u'\v') |
-                                         (1ull << u'\r') | (1ull << u'\n');
+    static constexpr bool isBlank(char16_t c) {
+        constexpr std::uint64_t blanks =
+            (1ull << u' ') | (1ull << u'\t') | (1ull << u'\v') | (1ull << u'\r') | (1ull << u'\n');
         return c <= u' ' && ((blanks >> c) & 1u) != 0;
     }
-    static constexpr char16_t convertCase(char16_t c, bool upperCase)
-    {
+    static constexpr char16_t convertCase(char16_t c, bool upperCase) {
         if (upperCase)
             return static_cast<char16_t>(static_cast<unsigned>(c - u'a') < 26u ? c - 0x20 : c);
         return static_cast<char16_t>(static_cast<unsigned>(c - u'A') < 26u ? c + 0x20 : c);
     }
     char16_t *writePendingSeparator(char16_t *out);
-    static char16_t *writeElement(char16_t *out, char16_t first, char16_t second)
-    {
+    static char16_t *writeElement(char16_t *out, char16_t first, char16_t second) {
         const char16_t element[] = {u'0', u'x', first, second};
         std::memcpy(out, element, sizeof element);
         return out + 4;
@@ -69,8 +65,7 @@ private:
     std::uint32_t separatorsInLine_ = 0;
 };
 
-inline char16_t *ByteArrayEncoder::writePendingSeparator(char16_t *out)
-{
+inline char16_t *ByteArrayEncoder::writePendingSeparator(char16_t *out) {
     // Always stores the longest form and keeps what the separator needs: no branch
     // per element on the hot path. Every caller has room for it.
     static constexpr char16_t longest[] = {u',', u' ', u'\r', u'\n', u'\t'};
@@ -81,8 +76,7 @@ inline char16_t *ByteArrayEncoder::writePendingSeparator(char16_t *out)
     return out;
 }
 
-inline void ByteArrayEncoder::countSeparator(std::int32_t bytesPerLine)
-{
+inline void ByteArrayEncoder::countSeparator(std::int32_t bytesPerLine) {
     // A line length of 0 has no line breaks, like a negative one: as an unsigned
     // number that is at least 2^31, which no text reaches.
     const auto length = static_cast<std::uint32_t>(bytesPerLine);
@@ -100,8 +94,7 @@ inline void ByteArrayEncoder::countSeparator(std::int32_t bytesPerLine)
 
 template <class BytesPerLineQuery>
 char16_t *ByteArrayEncoder::encode(std::u16string_view chunk, bool upperCase, bool textGoesOn,
-                                   char16_t *out, BytesPerLineQuery &&bytesPerLine)
-{
+                                   char16_t *out, BytesPerLineQuery &&bytesPerLine) {
     const char16_t *const end = chunk.data() + chunk.size();
     const char16_t *const lastOfText = textGoesOn ? nullptr : end - 1;
     const char16_t *position = chunk.data();
@@ -113,7 +106,8 @@ char16_t *ByteArrayEncoder::encode(std::u16string_view chunk, bool upperCase, bo
             // Dumps mostly hold their pairs side by side: take both at once.
             if (position + 1 != end && !isBlank(position[1])) {
                 out = writePendingSeparator(out);
-                out = writeElement(out, convertCase(c, upperCase), convertCase(position[1], upperCase));
+                out = writeElement(out, convertCase(c, upperCase),
+                                   convertCase(position[1], upperCase));
                 if (++position != lastOfText)
                     countSeparator(static_cast<std::int32_t>(bytesPerLine()));
                 continue;
@@ -131,8 +125,7 @@ char16_t *ByteArrayEncoder::encode(std::u16string_view chunk, bool upperCase, bo
     return out;
 }
 
-inline char16_t *ByteArrayEncoder::finish(char16_t *out)
-{
+inline char16_t *ByteArrayEncoder::finish(char16_t *out) {
     if (hasPendingCharacter_) {
         out = writePendingSeparator(out);
         out = writeElement(out, u'0', pendingCharacter_);

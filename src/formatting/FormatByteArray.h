@@ -24,8 +24,7 @@ namespace formatting {
 template <class BytesPerLineQuery, class StartNotification, class ProgressNotification>
 [[nodiscard]] std::optional<std::u16string>
 FormatByteArray(std::u16string_view text, bool upperCase, BytesPerLineQuery &&bytesPerLine,
-                StartNotification &&onStart, ProgressNotification &&onProgress)
-{
+                StartNotification &&onStart, ProgressNotification &&onProgress) {
     if (text.empty())
         return std::nullopt;
     onStart();
@@ -33,9 +32,8 @@ FormatByteArray(std::u16string_view text, bool upperCase, BytesPerLineQuery &&by
     const std::size_t length = text.size();
     if (length > (std::numeric_limits<std::size_t>::max() / 9 - 64) * 2)
         throw std::length_error("text too long to format");
-    const std::size_t capacity =
-        kOpening.size() + ByteArrayEncoder::maxUnitsFor(length) + ByteArrayEncoder::kMaxFinishUnits +
-        kClosing.size();
+    const std::size_t capacity = kOpening.size() + ByteArrayEncoder::maxUnitsFor(length) +
+                                 ByteArrayEncoder::kMaxFinishUnits + kClosing.size();
 
     std::u16string result;
     std::exception_ptr failure;
@@ -55,7 +53,8 @@ FormatByteArray(std::u16string_view text, bool upperCase, BytesPerLineQuery &&by
                 out = encoder.encode(text.substr(done, runEnd - done), upperCase, runEnd < length,
                                      out, bytesPerLine);
                 done = runEnd;
-                const auto percentage = static_cast<unsigned>((unsigned __int128)done * 100 / length);
+                const auto percentage =
+                    static_cast<unsigned>((unsigned __int128)done * 100 / length);
                 if (percentage > lastPercentage) {
                     lastPercentage = percentage;
                     onProgress(static_cast<int>(percentage));

@@ -34,40 +34,43 @@ TFormatThread::TFormatThread(bool createSuspended, platform::PlainTextBox *aobEd
     , bytePerLineEdit(bytePerLineEdit)
     , formatButton(formatButton)
     , upperCaseRadio(upperCaseRadio)
-    , progressBar(progressBar)
-{
+    , progressBar(progressBar) {
     setFreeOnTerminate(true);
     setPriorityLevel(platform::ThreadPriority::Higher);
 }
 
-void TFormatThread::execute()
-{
+void TFormatThread::execute() {
     for (;;) {
         FormatOnce();
         suspendSelf();
     }
 }
 
-void TFormatThread::FormatOnce()
-{
+void TFormatThread::FormatOnce() {
     UiHandoff::post(fmtEdit, [box = fmtEdit] { box->clear(); });
     std::optional<std::u16string> output;
     bool hadInput = false;
     try {
         // QString shares its data: the worker holds the text without a copy, and an
         // edit of the box meanwhile detaches the box's own text, not this one.
-        const QString text = UiHandoff::fetch(aobEdit, [box = aobEdit] { return box->toPlainText(); });
+        const QString text =
+            UiHandoff::fetch(aobEdit, [box = aobEdit] { return box->toPlainText(); });
         hadInput = !text.isEmpty();
-        const bool upperCase = UiHandoff::fetch(upperCaseRadio, [radio = upperCaseRadio] { return radio->isChecked(); });
+        const bool upperCase = UiHandoff::fetch(
+            upperCaseRadio, [radio = upperCaseRadio] { return radio->isChecked(); });
         output = formatting::FormatByteArray(
             std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), text.size()),
             upperCase,
             // Asked at every separator: a round trip to the UI thread each time would
             // cost minutes on a large dump, so the box publishes its value.
             [value = &bytePerLineEdit->publishedValue()] { return value->current(); },
-            [this] { UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kFormatting); }); },
+            [this] {
+                UiHandoff::post(formatButton,
+                                [button = formatButton] { button->setCaption(kFormatting); });
+            },
             [this](int percentage) {
-                UiHandoff::post(progressBar, [bar = progressBar, percentage] { bar->setValue(percentage); });
+                UiHandoff::post(progressBar,
+                                [bar = progressBar, percentage] { bar->setValue(percentage); });
             });
     } catch (const std::bad_alloc &) {
         UiHandoff::post(formatButton, [] { platform::Application::showError(kOutOfMemory); });

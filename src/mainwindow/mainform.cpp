@@ -11,16 +11,15 @@ TForm1 *Form1 = nullptr;
 TForm1::TForm1(QWidget *owner)
     : platform::Form(owner)
     , bskndt1(QStringLiteral(":/skin/silver.skin"))
-    , bspngmgstrg1({QStringLiteral(":/mascot/PngImage0.png"), QStringLiteral(":/mascot/PngImage1.png"),
-                    QStringLiteral(":/mascot/PngImage2.png"), QStringLiteral(":/mascot/PngImage3.png")})
-{
+    , bspngmgstrg1(
+          {QStringLiteral(":/mascot/PngImage0.png"), QStringLiteral(":/mascot/PngImage1.png"),
+           QStringLiteral(":/mascot/PngImage2.png"), QStringLiteral(":/mascot/PngImage3.png")}) {
     setupUi(this);
     bspngimgview1->setImageStorage(&bspngmgstrg1);
     bssknform1 = std::make_unique<platform::SkinForm>(this, bskndt1);
 }
 
-void TForm1::FormCreate()
-{
+void TForm1::FormCreate() {
     platform::Application::setTitle(Form1->windowTitle());
     mascotThread = new TMascotThread(false, bspngimgview1);
     mascotThread->launch();
@@ -31,26 +30,22 @@ void TForm1::FormCreate()
     formatThread->launch();
 }
 
-void TForm1::bsknbtn_formatClick()
-{
+void TForm1::bsknbtn_formatClick() {
     // Without a worker (its creation failed) there is nothing to start.
     if (formatThread && formatThread->isSuspended())
         formatThread->resume();
 }
 
-void TForm1::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)
-{
+void TForm1::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
     platform::WindowMover::moveWithPointer(this);
 }
 
-void TForm1::bsknbtn_fontClick()
-{
+void TForm1::bsknbtn_fontClick() {
     bsknfntdlg1->setChosenFont(bsknrichedt_aob->fontDescription());
     bsknfntdlg1->execute();
 }
 
-void TForm1::bsknfntdlg1Change()
-{
+void TForm1::bsknfntdlg1Change() {
     bsknrichedt_aob->setFontDescription(bsknfntdlg1->chosenFont());
     bsknrichedt_fmt->setFontDescription(bsknfntdlg1->chosenFont());
 }

@@ -4,34 +4,35 @@
 
 namespace platform {
 
-Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv) {}
 
-QString Application::title() { return applicationDisplayName(); }
+QString Application::title() {
+    return applicationDisplayName();
+}
 
-void Application::setTitle(const QString &title) { setApplicationDisplayName(title); }
+void Application::setTitle(const QString &title) {
+    setApplicationDisplayName(title);
+}
 
-QString Application::boxText(const QString &message)
-{
+QString Application::boxText(const QString &message) {
     if (!message.isEmpty() && message.back() > u'.')
         return message + u'.';
     return message;
 }
 
-void Application::showException(const std::exception *failure)
-{
+void Application::showException(const std::exception *failure) {
     showError(boxText(failure ? QString::fromUtf8(failure->what()) : QString()));
 }
 
-void Application::showError(const QString &message)
-{
+void Application::showError(const QString &message) {
     QMessageBox box(QMessageBox::Critical, title(), message, QMessageBox::Ok);
     // Without a window title of its own the box would show "<title> - <title>".
     box.setWindowTitle(title());
     box.exec();
 }
 
-bool Application::notify(QObject *receiver, QEvent *event)
-{
+bool Application::notify(QObject *receiver, QEvent *event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &failure) {

@@ -29,8 +29,7 @@ public:
 
     // Creates a window, storing it in `form` before it is constructed, then tells it
     // that it is complete; a failure there is shown and the window still comes up.
-    template <class Form> static void createForm(Form *&form)
-    {
+    template <class Form> static void createForm(Form *&form) {
         form = static_cast<Form *>(::operator new(sizeof(Form)));
         try {
             new (form) Form();

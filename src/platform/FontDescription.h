@@ -16,13 +16,11 @@ struct FontDescription {
 };
 
 // A text box's font and the colour of its text.
-[[nodiscard]] inline FontDescription fontDescriptionOf(const QWidget &box)
-{
+[[nodiscard]] inline FontDescription fontDescriptionOf(const QWidget &box) {
     return {box.font(), box.palette().color(QPalette::Text)};
 }
 
-inline void applyFontDescription(QWidget &box, const FontDescription &description)
-{
+inline void applyFontDescription(QWidget &box, const FontDescription &description) {
     box.setFont(description.font);
     QPalette colours = box.palette();
     colours.setColor(QPalette::Text, description.color);

@@ -11,9 +11,9 @@
 #include <QHBoxLayout>
 #include <QIntValidator>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -25,33 +25,47 @@ namespace platform {
 namespace {
 
 // Sizes are chosen in points and kept in pixels, as the layout gives them, at 96 dpi.
-int pointsFromPixels(int pixels) { return static_cast<int>(std::lround(pixels * 72.0 / 96.0)); }
-int pixelsFromPoints(int points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+int pointsFromPixels(int pixels) {
+    return static_cast<int>(std::lround(pixels * 72.0 / 96.0));
+}
+int pixelsFromPoints(int points) {
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
 
-int pixelSizeOf(const QFont &font)
-{
+int pixelSizeOf(const QFont &font) {
     return font.pixelSize() > 0 ? font.pixelSize() : pixelsFromPoints(font.pointSize());
 }
 
-QIcon swatch(const QColor &color)
-{
+QIcon swatch(const QColor &color) {
     QPixmap pixmap(14, 14);
     pixmap.fill(color);
     return QIcon(pixmap);
 }
 
 // The sixteen basic colours a user picks text colours from.
-const QColor kBasicColors[] = {
-    Qt::black,         QColor(128, 0, 0),   QColor(0, 128, 0), QColor(128, 128, 0),
-    QColor(0, 0, 128), QColor(128, 0, 128), QColor(0, 128, 128), QColor(128, 128, 128),
-    QColor(192, 192, 192), Qt::red,         Qt::green,         Qt::yellow,
-    Qt::blue,          Qt::magenta,         Qt::cyan,          Qt::white};
+const QColor kBasicColors[] = {Qt::black,
+                               QColor(128, 0, 0),
+                               QColor(0, 128, 0),
+                               QColor(128, 128, 0),
+                               QColor(0, 0, 128),
+                               QColor(128, 0, 128),
+                               QColor(0, 128, 128),
+                               QColor(128, 128, 128),
+                               QColor(192, 192, 192),
+                               Qt::red,
+                               Qt::green,
+                               Qt::yellow,
+                               Qt::blue,
+                               Qt::magenta,
+                               Qt::cyan,
+                               Qt::white};
 
 // The dialog's controls, alive while it is shown.
 class FontChooser : public QWidget {
 public:
-    FontChooser(const FontDescription &start, QDialog *dialog) : QWidget(dialog), color_(start.color)
-    {
+    FontChooser(const FontDescription &start, QDialog *dialog)
+        : QWidget(dialog)
+        , color_(start.color) {
         auto *grid = new QGridLayout(this);
         grid->setContentsMargins(0, 0, 0, 0);
         grid->setVerticalSpacing(3);
@@ -96,8 +110,10 @@ public:
             connect(toggle, &QToolButton::toggled, this, [this] { refresh(); });
             return toggle;
         };
-        bold_ = addStyle(QStringLiteral("B"), start.font.bold(), [](QFont &f, bool on) { f.setBold(on); });
-        italic_ = addStyle(QStringLiteral("I"), start.font.italic(), [](QFont &f, bool on) { f.setItalic(on); });
+        bold_ = addStyle(QStringLiteral("B"), start.font.bold(),
+                         [](QFont &f, bool on) { f.setBold(on); });
+        italic_ = addStyle(QStringLiteral("I"), start.font.italic(),
+                           [](QFont &f, bool on) { f.setItalic(on); });
         underline_ = addStyle(QStringLiteral("U"), start.font.underline(),
                               [](QFont &f, bool on) { f.setUnderline(on); });
         strikeOut_ = addStyle(QStringLiteral("S"), start.font.strikeOut(),
@@ -118,8 +134,7 @@ public:
         refresh();
     }
 
-    [[nodiscard]] FontDescription choice() const
-    {
+    [[nodiscard]] FontDescription choice() const {
         QFont font = name_->currentFont();
         const int points = size_->currentText().toInt();
         if (points > 0)
@@ -132,8 +147,7 @@ public:
     }
 
 private:
-    void refresh()
-    {
+    void refresh() {
         const FontDescription now = choice();
         colorButton_->setIcon(swatch(now.color));
         sample_->setFont(now.font);
@@ -152,21 +166,19 @@ private:
 
 } // namespace
 
-FontDialog::FontDialog(QWidget *parent) : QDialog(parent)
-{
+FontDialog::FontDialog(QWidget *parent)
+    : QDialog(parent) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
-void FontDialog::setFrameLook(const FrameLook &look)
-{
+void FontDialog::setFrameLook(const FrameLook &look) {
     frameLook_ = look;
     setWindowFlag(Qt::FramelessWindowHint, true);
     setContentsMargins(look.border, look.border + look.captionHeight, look.border, look.border);
     new FadeIn(this, 234);
 }
 
-void FontDialog::paintEvent(QPaintEvent *event)
-{
+void FontDialog::paintEvent(QPaintEvent *event) {
     if (!frameLook_) {
         QDialog::paintEvent(event);
         return;
@@ -176,16 +188,15 @@ void FontDialog::paintEvent(QPaintEvent *event)
     painter.fillRect(contentsRect(), palette().window());
 }
 
-void FontDialog::mousePressEvent(QMouseEvent *event)
-{
-    if (frameLook_ && event->button() == Qt::LeftButton && event->position().y() < contentsMargins().top())
+void FontDialog::mousePressEvent(QMouseEvent *event) {
+    if (frameLook_ && event->button() == Qt::LeftButton &&
+        event->position().y() < contentsMargins().top())
         WindowMover::moveWithPointer(this);
     else
         QDialog::mousePressEvent(event);
 }
 
-bool FontDialog::execute()
-{
+bool FontDialog::execute() {
     // The controls are built anew each time, so they always open on chosen_.
     auto *chooser = new FontChooser(chosen_, this);
     auto *ok = new QPushButton(QStringLiteral("确定"));

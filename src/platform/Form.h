@@ -12,8 +12,8 @@ class Form : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form(QWidget *parent = nullptr) : QWidget(parent)
-    {
+    explicit Form(QWidget *parent = nullptr)
+        : QWidget(parent) {
         // A plain QWidget draws no style-sheet background unless asked to.
         setAttribute(Qt::WA_StyledBackground);
     }
@@ -30,15 +30,13 @@ protected:
     // A window manager closes a window on Alt+F4; without one (or frameless) we do.
     // The controls pass the key on to their window, which may not count as active
     // where no window manager activates it, so no shortcut would fire.
-    void keyPressEvent(QKeyEvent *event) override
-    {
+    void keyPressEvent(QKeyEvent *event) override {
         if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier)
             window()->close();
         else
             QWidget::keyPressEvent(event);
     }
-    void mousePressEvent(QMouseEvent *event) override
-    {
+    void mousePressEvent(QMouseEvent *event) override {
         Q_EMIT mousePressed(event->button(), event->modifiers(), event->position().toPoint());
     }
 };

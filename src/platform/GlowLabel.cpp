@@ -8,48 +8,42 @@
 
 namespace platform {
 
-GlowLabel::GlowLabel(QWidget *parent) : QWidget(parent)
-{
+GlowLabel::GlowLabel(QWidget *parent)
+    : QWidget(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void GlowLabel::setCaption(const QString &caption)
-{
+void GlowLabel::setCaption(const QString &caption) {
     caption_ = caption;
     glowMask_ = {};
     update();
 }
 
-void GlowLabel::setDefaultFont(const QFont &font)
-{
+void GlowLabel::setDefaultFont(const QFont &font) {
     defaultFont_ = font;
     glowMask_ = {};
     update();
 }
 
-void GlowLabel::setFontColor(const QColor &color)
-{
+void GlowLabel::setFontColor(const QColor &color) {
     fontColor_ = color;
     update();
 }
 
-void GlowLabel::setShadowColor(const QColor &color)
-{
+void GlowLabel::setShadowColor(const QColor &color) {
     if (color == shadowColor_)
         return;
     shadowColor_ = color;
     update();
 }
 
-void GlowLabel::setShadowSize(int size)
-{
+void GlowLabel::setShadowSize(int size) {
     shadowSize_ = size;
     glowMask_ = {};
     update();
 }
 
-void GlowLabel::setShadowOffset(int offset)
-{
+void GlowLabel::setShadowOffset(int offset) {
     shadowOffset_ = offset;
     update();
 }
@@ -57,8 +51,7 @@ void GlowLabel::setShadowOffset(int offset)
 namespace {
 
 // One pass of a box blur over the alpha channel, along rows or columns.
-void boxBlur(QImage &image, int radius, bool alongRows)
-{
+void boxBlur(QImage &image, int radius, bool alongRows) {
     const int lines = alongRows ? image.height() : image.width();
     const int length = alongRows ? image.width() : image.height();
     std::vector<int> source(length);
@@ -80,8 +73,7 @@ void boxBlur(QImage &image, int radius, bool alongRows)
 
 } // namespace
 
-const QImage &GlowLabel::glowMask()
-{
+const QImage &GlowLabel::glowMask() {
     if (glowMask_.isNull() && !size().isEmpty()) {
         glowMask_ = QImage(size(), QImage::Format_Alpha8);
         glowMask_.fill(0);
@@ -108,8 +100,7 @@ const QImage &GlowLabel::glowMask()
     return glowMask_;
 }
 
-void GlowLabel::paintEvent(QPaintEvent *)
-{
+void GlowLabel::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     if (shadowSize_ > 0) {
         QImage glow(size(), QImage::Format_ARGB32_Premultiplied);
@@ -126,8 +117,7 @@ void GlowLabel::paintEvent(QPaintEvent *)
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, caption_);
 }
 
-void GlowLabel::resizeEvent(QResizeEvent *)
-{
+void GlowLabel::resizeEvent(QResizeEvent *) {
     glowMask_ = {};
 }
 

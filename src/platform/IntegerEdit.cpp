@@ -6,15 +6,14 @@
 
 namespace platform {
 
-IntegerEdit::IntegerEdit(QWidget *parent) : QLineEdit(parent)
-{
+IntegerEdit::IntegerEdit(QWidget *parent)
+    : QLineEdit(parent) {
     setMaxLength(7);
     connect(this, &QLineEdit::textChanged, this, &IntegerEdit::takeValueFromText);
     setValue(0);
 }
 
-void IntegerEdit::setValue(int value)
-{
+void IntegerEdit::setValue(int value) {
     const bool changed = value != value_.current();
     value_.publish(value);
     if (text() != QString::number(value))
@@ -23,8 +22,7 @@ void IntegerEdit::setValue(int value)
         Q_EMIT valueChanged(value);
 }
 
-void IntegerEdit::takeValueFromText(const QString &text)
-{
+void IntegerEdit::takeValueFromText(const QString &text) {
     static const QRegularExpression wholeNumber(QStringLiteral("^-?[0-9]+$"));
     bool isNumber = false;
     const int number = text.toInt(&isNumber);
@@ -34,15 +32,13 @@ void IntegerEdit::takeValueFromText(const QString &text)
     }
 }
 
-bool IntegerEdit::acceptsMinusSign() const
-{
+bool IntegerEdit::acceptsMinusSign() const {
     if (cursorPosition() != 0 && !(hasSelectedText() && selectionStart() == 0))
         return false;
     return (hasSelectedText() && selectionStart() == 0) || !text().contains(u'-');
 }
 
-void IntegerEdit::keyPressEvent(QKeyEvent *event)
-{
+void IntegerEdit::keyPressEvent(QKeyEvent *event) {
     const QString typed = event->text();
     // Keys that type nothing (arrows, Home, ...) and control characters but Enter
     // keep their usual meaning; of printable characters only digits and the minus
@@ -58,8 +54,7 @@ void IntegerEdit::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
-void IntegerEdit::focusOutEvent(QFocusEvent *event)
-{
+void IntegerEdit::focusOutEvent(QFocusEvent *event) {
     setText(QString::number(value_.current()));
     QLineEdit::focusOutEvent(event);
 }

@@ -1,8 +1,8 @@
 // A panel: a plain or framed area that holds controls and draws no caption.
 #pragma once
 
-#include <QMouseEvent>
 #include <QFrame>
+#include <QMouseEvent>
 
 namespace platform {
 
@@ -14,12 +14,12 @@ class Panel : public QFrame {
     Q_PROPERTY(bool framed READ isFramed WRITE setFramed)
 
 public:
-    explicit Panel(QWidget *parent = nullptr) : QFrame(parent) {}
+    explicit Panel(QWidget *parent = nullptr)
+        : QFrame(parent) {}
     [[nodiscard]] bool isTransparent() const { return !autoFillBackground(); }
     void setTransparent(bool transparent) { setAutoFillBackground(!transparent); }
     [[nodiscard]] bool isFramed() const { return frameShape() == QFrame::Box; }
-    void setFramed(bool framed)
-    {
+    void setFramed(bool framed) {
         setFrameShape(framed ? QFrame::Box : QFrame::NoFrame);
         setLineWidth(1);
     }
@@ -28,8 +28,7 @@ Q_SIGNALS:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint position);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override
-    {
+    void mousePressEvent(QMouseEvent *event) override {
         Q_EMIT mousePressed(event->button(), event->modifiers(), event->position().toPoint());
     }
 };

@@ -2,8 +2,8 @@
 
 namespace platform {
 
-PlainTextBox::PlainTextBox(QWidget *parent) : QPlainTextEdit(parent)
-{
+PlainTextBox::PlainTextBox(QWidget *parent)
+    : QPlainTextEdit(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);

@@ -14,7 +14,8 @@ class PlainTextBox : public QPlainTextEdit {
     Q_OBJECT
     Q_PROPERTY(QString horizontalScrollBarName READ horizontalScrollBarName WRITE
                    setHorizontalScrollBarName)
-    Q_PROPERTY(QString verticalScrollBarName READ verticalScrollBarName WRITE setVerticalScrollBarName)
+    Q_PROPERTY(
+        QString verticalScrollBarName READ verticalScrollBarName WRITE setVerticalScrollBarName)
 
 public:
     explicit PlainTextBox(QWidget *parent = nullptr);
@@ -25,7 +26,9 @@ public:
     void setVerticalScrollBarName(const QString &name) { linkedBars_.linkVertical(this, name); }
 
     [[nodiscard]] FontDescription fontDescription() const { return fontDescriptionOf(*this); }
-    void setFontDescription(const FontDescription &description) { applyFontDescription(*this, description); }
+    void setFontDescription(const FontDescription &description) {
+        applyFontDescription(*this, description);
+    }
 
 private:
     LinkedScrollBars linkedBars_;

@@ -1,6 +1,5 @@
 #include "ReadOnlyTextBox.h"
 
-
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -22,8 +21,8 @@ constexpr qreal kTabStop = 48;
 
 } // namespace
 
-ReadOnlyTextBox::ReadOnlyTextBox(QWidget *parent) : QAbstractScrollArea(parent)
-{
+ReadOnlyTextBox::ReadOnlyTextBox(QWidget *parent)
+    : QAbstractScrollArea(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
@@ -36,10 +35,11 @@ ReadOnlyTextBox::ReadOnlyTextBox(QWidget *parent) : QAbstractScrollArea(parent)
 
 ReadOnlyTextBox::~ReadOnlyTextBox() = default;
 
-void ReadOnlyTextBox::clear() { setContent(TextContent()); }
+void ReadOnlyTextBox::clear() {
+    setContent(TextContent());
+}
 
-void ReadOnlyTextBox::setContent(TextContent content)
-{
+void ReadOnlyTextBox::setContent(TextContent content) {
     content_ = std::move(content);
     anchor_ = cursor_ = 0;
     verticalScrollBar()->setValue(0);
@@ -48,30 +48,30 @@ void ReadOnlyTextBox::setContent(TextContent content)
     Q_EMIT textChanged();
 }
 
-QString ReadOnlyTextBox::toPlainText() const { return content_.plainText(0, content_.size()); }
+QString ReadOnlyTextBox::toPlainText() const {
+    return content_.plainText(0, content_.size());
+}
 
-QString ReadOnlyTextBox::selectedText() const
-{
+QString ReadOnlyTextBox::selectedText() const {
     return content_.plainText(std::min(anchor_, cursor_), std::max(anchor_, cursor_));
 }
 
-void ReadOnlyTextBox::selectAll()
-{
+void ReadOnlyTextBox::selectAll() {
     anchor_ = 0;
     cursor_ = content_.size();
     viewport()->update();
 }
 
-void ReadOnlyTextBox::copy() const
-{
+void ReadOnlyTextBox::copy() const {
     if (anchor_ != cursor_)
         QApplication::clipboard()->setText(selectedText());
 }
 
-int ReadOnlyTextBox::textWidth() const { return std::max(1, viewport()->width() - 2 * kMargin); }
+int ReadOnlyTextBox::textWidth() const {
+    return std::max(1, viewport()->width() - 2 * kMargin);
+}
 
-std::unique_ptr<QTextLayout> ReadOnlyTextBox::layOut(qsizetype line) const
-{
+std::unique_ptr<QTextLayout> ReadOnlyTextBox::layOut(qsizetype line) const {
     auto layout = std::make_unique<QTextLayout>(content_.lineText(line).toString(), font());
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -88,8 +88,7 @@ std::unique_ptr<QTextLayout> ReadOnlyTextBox::layOut(qsizetype line) const
     return layout;
 }
 
-std::vector<ReadOnlyTextBox::VisibleLine> ReadOnlyTextBox::visibleLines() const
-{
+std::vector<ReadOnlyTextBox::VisibleLine> ReadOnlyTextBox::visibleLines() const {
     std::vector<VisibleLine> lines;
     if (content_.isEmpty())
         return lines;
@@ -104,8 +103,7 @@ std::vector<ReadOnlyTextBox::VisibleLine> ReadOnlyTextBox::visibleLines() const
     return lines;
 }
 
-void ReadOnlyTextBox::updateScrollRange()
-{
+void ReadOnlyTextBox::updateScrollRange() {
     // The last line may come to the top no further than where the lines after it
     // still fill the box; only those few lines are laid out to find out.
     qsizetype last = content_.isEmpty() ? 0 : content_.lineCount() - 1;
@@ -126,8 +124,7 @@ void ReadOnlyTextBox::updateScrollRange()
     horizontalScrollBar()->setRange(0, 0);
 }
 
-void ReadOnlyTextBox::paintEvent(QPaintEvent *)
-{
+void ReadOnlyTextBox::paintEvent(QPaintEvent *) {
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::Text));
     const qsizetype selectionStart = std::min(anchor_, cursor_);
@@ -151,8 +148,7 @@ void ReadOnlyTextBox::paintEvent(QPaintEvent *)
     }
 }
 
-qsizetype ReadOnlyTextBox::positionAt(QPoint point) const
-{
+qsizetype ReadOnlyTextBox::positionAt(QPoint point) const {
     const auto lines = visibleLines();
     if (lines.empty())
         return 0;
@@ -173,8 +169,7 @@ qsizetype ReadOnlyTextBox::positionAt(QPoint point) const
     return content_.lineEnd(lines.back().line);
 }
 
-void ReadOnlyTextBox::moveCursor(qsizetype position, bool extend)
-{
+void ReadOnlyTextBox::moveCursor(qsizetype position, bool extend) {
     cursor_ = std::clamp<qsizetype>(position, 0, content_.size());
     if (!extend)
         anchor_ = cursor_;
@@ -182,8 +177,7 @@ void ReadOnlyTextBox::moveCursor(qsizetype position, bool extend)
     viewport()->update();
 }
 
-void ReadOnlyTextBox::ensureCursorVisible()
-{
+void ReadOnlyTextBox::ensureCursorVisible() {
     const qsizetype line = content_.lineOf(cursor_);
     QScrollBar *bar = verticalScrollBar();
     if (line < bar->value())
@@ -192,8 +186,7 @@ void ReadOnlyTextBox::ensureCursorVisible()
         bar->setValue(static_cast<int>(line - bar->pageStep() + 1));
 }
 
-void ReadOnlyTextBox::mousePressEvent(QMouseEvent *event)
-{
+void ReadOnlyTextBox::mousePressEvent(QMouseEvent *event) {
     event->accept();
     if (event->button() != Qt::LeftButton)
         return;
@@ -201,8 +194,7 @@ void ReadOnlyTextBox::mousePressEvent(QMouseEvent *event)
     moveCursor(positionAt(event->position().toPoint()), event->modifiers() & Qt::ShiftModifier);
 }
 
-void ReadOnlyTextBox::mouseMoveEvent(QMouseEvent *event)
-{
+void ReadOnlyTextBox::mouseMoveEvent(QMouseEvent *event) {
     if (!(event->buttons() & Qt::LeftButton))
         return;
     const QPoint at = event->position().toPoint();
@@ -214,8 +206,7 @@ void ReadOnlyTextBox::mouseMoveEvent(QMouseEvent *event)
     viewport()->update();
 }
 
-void ReadOnlyTextBox::keyPressEvent(QKeyEvent *event)
-{
+void ReadOnlyTextBox::keyPressEvent(QKeyEvent *event) {
     if (event == QKeySequence::SelectAll) {
         selectAll();
         return;
@@ -230,15 +221,19 @@ void ReadOnlyTextBox::keyPressEvent(QKeyEvent *event)
     const qsizetype column = cursor_ - content_.lineStart(line);
     const auto onLine = [&](qsizetype target) {
         target = std::clamp<qsizetype>(target, 0, std::max<qsizetype>(0, content_.lineCount() - 1));
-        return content_.isEmpty() ? 0
-                                  : std::min(content_.lineStart(target) + column, content_.lineEnd(target));
+        return content_.isEmpty()
+                   ? 0
+                   : std::min(content_.lineStart(target) + column, content_.lineEnd(target));
     };
     switch (event->key()) {
     case Qt::Key_Left:
-        moveCursor(cursor_ == content_.lineStart(line) && line > 0 ? content_.lineEnd(line - 1) : cursor_ - 1, extend);
+        moveCursor(cursor_ == content_.lineStart(line) && line > 0 ? content_.lineEnd(line - 1)
+                                                                   : cursor_ - 1,
+                   extend);
         break;
     case Qt::Key_Right:
-        moveCursor(!content_.isEmpty() && cursor_ >= content_.lineEnd(line) && line + 1 < content_.lineCount()
+        moveCursor(!content_.isEmpty() && cursor_ >= content_.lineEnd(line) &&
+                           line + 1 < content_.lineCount()
                        ? content_.lineStart(line + 1)
                        : cursor_ + 1,
                    extend);
@@ -259,7 +254,8 @@ void ReadOnlyTextBox::keyPressEvent(QKeyEvent *event)
         moveCursor(wholeText || content_.isEmpty() ? 0 : content_.lineStart(line), extend);
         break;
     case Qt::Key_End:
-        moveCursor(wholeText || content_.isEmpty() ? content_.size() : content_.lineEnd(line), extend);
+        moveCursor(wholeText || content_.isEmpty() ? content_.size() : content_.lineEnd(line),
+                   extend);
         break;
     default:
         // Typing changes nothing; the key goes on to the window (Alt+F4, say).
@@ -267,8 +263,7 @@ void ReadOnlyTextBox::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void ReadOnlyTextBox::contextMenuEvent(QContextMenuEvent *event)
-{
+void ReadOnlyTextBox::contextMenuEvent(QContextMenuEvent *event) {
     QMenu menu(this);
     QAction *copyAction = menu.addAction(QStringLiteral("复制"), this, &ReadOnlyTextBox::copy);
     copyAction->setShortcut(QKeySequence::Copy);
@@ -278,14 +273,12 @@ void ReadOnlyTextBox::contextMenuEvent(QContextMenuEvent *event)
     menu.exec(event->globalPos());
 }
 
-void ReadOnlyTextBox::resizeEvent(QResizeEvent *event)
-{
+void ReadOnlyTextBox::resizeEvent(QResizeEvent *event) {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollRange();
 }
 
-void ReadOnlyTextBox::changeEvent(QEvent *event)
-{
+void ReadOnlyTextBox::changeEvent(QEvent *event) {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         updateScrollRange();
@@ -293,6 +286,8 @@ void ReadOnlyTextBox::changeEvent(QEvent *event)
     }
 }
 
-void ReadOnlyTextBox::scrollContentsBy(int, int) { viewport()->update(); }
+void ReadOnlyTextBox::scrollContentsBy(int, int) {
+    viewport()->update();
+}
 
 } // namespace platform

@@ -23,7 +23,8 @@ class ReadOnlyTextBox : public QAbstractScrollArea {
     Q_OBJECT
     Q_PROPERTY(QString horizontalScrollBarName READ horizontalScrollBarName WRITE
                    setHorizontalScrollBarName)
-    Q_PROPERTY(QString verticalScrollBarName READ verticalScrollBarName WRITE setVerticalScrollBarName)
+    Q_PROPERTY(
+        QString verticalScrollBarName READ verticalScrollBarName WRITE setVerticalScrollBarName)
 
 public:
     explicit ReadOnlyTextBox(QWidget *parent = nullptr);
@@ -35,7 +36,9 @@ public:
     void setVerticalScrollBarName(const QString &name) { linkedBars_.linkVertical(this, name); }
 
     [[nodiscard]] FontDescription fontDescription() const { return fontDescriptionOf(*this); }
-    void setFontDescription(const FontDescription &description) { applyFontDescription(*this, description); }
+    void setFontDescription(const FontDescription &description) {
+        applyFontDescription(*this, description);
+    }
 
     void clear();
     // Shows `content` as the box's text: its lines, then one line break.

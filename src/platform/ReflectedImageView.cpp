@@ -7,16 +7,15 @@
 
 namespace platform {
 
-ReflectedImageView::ReflectedImageView(QWidget *parent) : QWidget(parent) {}
+ReflectedImageView::ReflectedImageView(QWidget *parent)
+    : QWidget(parent) {}
 
-void ReflectedImageView::setImageStorage(const PngImageStorage *storage)
-{
+void ReflectedImageView::setImageStorage(const PngImageStorage *storage) {
     storage_ = storage;
     setImageIndex(imageIndex_);
 }
 
-void ReflectedImageView::setImageIndex(int index)
-{
+void ReflectedImageView::setImageIndex(int index) {
     imageIndex_ = index;
     picture_ = storage_ ? storage_->image(index) : QImage();
     reflection_ = {};
@@ -33,22 +32,19 @@ void ReflectedImageView::setImageIndex(int index)
     update();
 }
 
-QRect ReflectedImageView::pictureRect() const
-{
+QRect ReflectedImageView::pictureRect() const {
     const QSize size = picture_.size();
     const int totalHeight = size.height() + size.height() / 2;
     return {width() / 2 - size.width() / 2, height() / 2 - totalHeight / 2, size.width(),
             size.height()};
 }
 
-QRect ReflectedImageView::reflectionRect() const
-{
+QRect ReflectedImageView::reflectionRect() const {
     const QRect picture = pictureRect();
     return {picture.left(), picture.bottom() + 1, reflection_.width(), reflection_.height()};
 }
 
-void ReflectedImageView::paintEvent(QPaintEvent *)
-{
+void ReflectedImageView::paintEvent(QPaintEvent *) {
     if (picture_.isNull())
         return;
     QPainter painter(this);

@@ -35,8 +35,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override
-    {
+    void mousePressEvent(QMouseEvent *event) override {
         Q_EMIT mousePressed(event->button(), event->modifiers(), event->position().toPoint());
     }
 

@@ -5,8 +5,7 @@
 
 namespace platform {
 
-void linkScrollBar(QScrollBar *own, QScrollBar *linked)
-{
+void linkScrollBar(QScrollBar *own, QScrollBar *linked) {
     if (!linked)
         return;
     const auto follow = [own, linked] {
@@ -24,8 +23,7 @@ void linkScrollBar(QScrollBar *own, QScrollBar *linked)
 
 namespace {
 
-QScrollBar *siblingScrollBar(QWidget *box, const QString &name)
-{
+QScrollBar *siblingScrollBar(QWidget *box, const QString &name) {
     auto *bar = box->parentWidget()
                     ? box->parentWidget()->findChild<QScrollBar *>(name, Qt::FindDirectChildrenOnly)
                     : nullptr;
@@ -33,22 +31,26 @@ QScrollBar *siblingScrollBar(QWidget *box, const QString &name)
     return bar;
 }
 
-QString nameOf(const QScrollBar *bar) { return bar ? bar->objectName() : QString(); }
+QString nameOf(const QScrollBar *bar) {
+    return bar ? bar->objectName() : QString();
+}
 
 } // namespace
 
-QString LinkedScrollBars::horizontalName() const { return nameOf(horizontal_); }
+QString LinkedScrollBars::horizontalName() const {
+    return nameOf(horizontal_);
+}
 
-QString LinkedScrollBars::verticalName() const { return nameOf(vertical_); }
+QString LinkedScrollBars::verticalName() const {
+    return nameOf(vertical_);
+}
 
-void LinkedScrollBars::linkHorizontal(QAbstractScrollArea *box, const QString &name)
-{
+void LinkedScrollBars::linkHorizontal(QAbstractScrollArea *box, const QString &name) {
     horizontal_ = siblingScrollBar(box, name);
     linkScrollBar(box->horizontalScrollBar(), horizontal_);
 }
 
-void LinkedScrollBars::linkVertical(QAbstractScrollArea *box, const QString &name)
-{
+void LinkedScrollBars::linkVertical(QAbstractScrollArea *box, const QString &name) {
     vertical_ = siblingScrollBar(box, name);
     linkScrollBar(box->verticalScrollBar(), vertical_);
 }

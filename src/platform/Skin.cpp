@@ -10,24 +10,23 @@ namespace platform {
 
 namespace {
 
-[[noreturn]] void fail(int line, const QString &what)
-{
+[[noreturn]] void fail(int line, const QString &what) {
     throw SkinError(QStringLiteral("皮肤文件第 %1 行有误：%2").arg(line).arg(what).toStdString());
 }
 
 // "vscrollbar::handle:vertical" becomes *[skinElement="vscrollbar"]::handle:vertical.
-QString selectorFor(const QString &element)
-{
+QString selectorFor(const QString &element) {
     qsizetype nameEnd = 0;
-    while (nameEnd < element.size() && (element[nameEnd].isLetterOrNumber() || element[nameEnd] == u'_'))
+    while (nameEnd < element.size() &&
+           (element[nameEnd].isLetterOrNumber() || element[nameEnd] == u'_'))
         ++nameEnd;
-    return QStringLiteral("*[skinElement=\"%1\"]%2").arg(element.left(nameEnd), element.mid(nameEnd));
+    return QStringLiteral("*[skinElement=\"%1\"]%2")
+        .arg(element.left(nameEnd), element.mid(nameEnd));
 }
 
 } // namespace
 
-Skin Skin::parse(const QString &text)
-{
+Skin Skin::parse(const QString &text) {
     Skin skin;
     FrameLook &f = skin.frame_;
     const QHash<QString, std::function<void(const QString &)>> frameKeys = [&f] {
@@ -128,8 +127,7 @@ Skin Skin::parse(const QString &text)
     return skin;
 }
 
-Skin Skin::load(const QString &file)
-{
+Skin Skin::load(const QString &file) {
     QFile skinFile(file);
     if (!skinFile.open(QIODevice::ReadOnly))
         throw SkinError(QStringLiteral("无法读取皮肤文件 %1").arg(file).toStdString());

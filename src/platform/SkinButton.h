@@ -10,13 +10,12 @@ class SkinButton : public QPushButton {
     Q_PROPERTY(QString caption READ caption WRITE setCaption NOTIFY captionChanged)
 
 public:
-    explicit SkinButton(QWidget *parent = nullptr) : QPushButton(parent)
-    {
+    explicit SkinButton(QWidget *parent = nullptr)
+        : QPushButton(parent) {
         setFocusPolicy(Qt::NoFocus);
     }
     [[nodiscard]] QString caption() const { return text(); }
-    void setCaption(const QString &caption)
-    {
+    void setCaption(const QString &caption) {
         if (caption == text())
             return;
         setText(caption);

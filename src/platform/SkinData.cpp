@@ -2,8 +2,7 @@
 
 namespace platform {
 
-SkinData::SkinData(const QString &storedSkin)
-{
+SkinData::SkinData(const QString &storedSkin) {
     try {
         skin_ = Skin::load(storedSkin);
     } catch (const SkinError &failure) {

@@ -8,10 +8,10 @@
 
 namespace platform {
 
-SkinForm::SkinForm(QWidget *form, const SkinData &data)
-{
+SkinForm::SkinForm(QWidget *form, const SkinData &data) {
     if (!data.skin()) {
-        Application::showError(QStringLiteral("无法载入皮肤，窗口将以普通样式显示。\n") + data.error());
+        Application::showError(QStringLiteral("无法载入皮肤，窗口将以普通样式显示。\n") +
+                               data.error());
         form->setFixedSize(form->size());
         return;
     }
@@ -19,8 +19,9 @@ SkinForm::SkinForm(QWidget *form, const SkinData &data)
     qApp->setStyleSheet(skin.styleSheet());
     for (FontDialog *dialog : form->findChildren<FontDialog *>())
         dialog->setFrameLook(skin.frame());
-    new SkinFrame(form, skin.frame(),
-                  {SkinFrame::Button::SystemMenu, SkinFrame::Button::Minimize, SkinFrame::Button::Close});
+    new SkinFrame(
+        form, skin.frame(),
+        {SkinFrame::Button::SystemMenu, SkinFrame::Button::Minimize, SkinFrame::Button::Close});
 }
 
 } // namespace platform

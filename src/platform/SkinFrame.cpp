@@ -15,8 +15,7 @@ namespace platform {
 
 namespace {
 
-QFont captionFont()
-{
+QFont captionFont() {
     QFont font(QStringLiteral("Segoe UI"));
     font.setPointSize(10);
     font.setBold(true);
@@ -26,15 +25,17 @@ QFont captionFont()
 } // namespace
 
 SkinFrame::SkinFrame(QWidget *client, const FrameLook &look, QList<Button> buttons)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), client_(client), look_(look),
-      buttons_(std::move(buttons))
-{
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , client_(client)
+    , look_(look)
+    , buttons_(std::move(buttons)) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
     client->setParent(this);
     client->move(look.border, look.border + look.captionHeight);
     client->show();
-    setFixedSize(client->width() + 2 * look.border, client->height() + look.captionHeight + 2 * look.border);
+    setFixedSize(client->width() + 2 * look.border,
+                 client->height() + look.captionHeight + 2 * look.border);
     setWindowTitle(client->windowTitle());
     setWindowIcon(client->windowIcon());
     client->installEventFilter(this);
@@ -43,8 +44,7 @@ SkinFrame::SkinFrame(QWidget *client, const FrameLook &look, QList<Button> butto
     new FadeIn(this, 234);
 }
 
-bool SkinFrame::eventFilter(QObject *watched, QEvent *event)
-{
+bool SkinFrame::eventFilter(QObject *watched, QEvent *event) {
     if (watched == client_ && event->type() == QEvent::WindowTitleChange) {
         setWindowTitle(client_->windowTitle());
         update(captionRect());
@@ -52,36 +52,34 @@ bool SkinFrame::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-QRect SkinFrame::buttonRectIn(const FrameLook &look, QRect outer, int indexFromRight)
-{
+QRect SkinFrame::buttonRectIn(const FrameLook &look, QRect outer, int indexFromRight) {
     const int size = look.buttonSize;
-    const int right = outer.right() - look.border - look.buttonGap - indexFromRight * (size + look.buttonGap);
+    const int right =
+        outer.right() - look.border - look.buttonGap - indexFromRight * (size + look.buttonGap);
     const int top = outer.top() + look.border + (look.captionHeight - size) / 2;
     return {right - size + 1, top, size, size};
 }
 
-QRect SkinFrame::captionRect() const
-{
+QRect SkinFrame::captionRect() const {
     return {look_.border, look_.border, width() - 2 * look_.border, look_.captionHeight};
 }
 
-QRect SkinFrame::buttonRect(Button button) const
-{
+QRect SkinFrame::buttonRect(Button button) const {
     const auto index = buttons_.indexOf(button);
-    return index < 0 ? QRect() : buttonRectIn(look_, rect(), static_cast<int>(buttons_.size() - 1 - index));
+    return index < 0 ? QRect()
+                     : buttonRectIn(look_, rect(), static_cast<int>(buttons_.size() - 1 - index));
 }
 
-int SkinFrame::buttonAt(QPoint point) const
-{
+int SkinFrame::buttonAt(QPoint point) const {
     for (int i = 0; i < buttons_.size(); ++i)
         if (buttonRect(buttons_[i]).adjusted(-2, -2, 2, 2).contains(point))
             return i;
     return -1;
 }
 
-void SkinFrame::paintFrame(QPainter &painter, const FrameLook &look, QRect outer, const QString &title,
-                           bool active, const QList<Button> &buttons, int hoveredButton)
-{
+void SkinFrame::paintFrame(QPainter &painter, const FrameLook &look, QRect outer,
+                           const QString &title, bool active, const QList<Button> &buttons,
+                           int hoveredButton) {
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient frame(outer.topLeft(), outer.bottomLeft());
     frame.setColorAt(0, look.frameTop);
@@ -102,8 +100,10 @@ void SkinFrame::paintFrame(QPainter &painter, const FrameLook &look, QRect outer
 
     painter.setFont(captionFont());
     painter.setPen(active ? look.activeText : look.inactiveText);
-    const int buttonsWidth = static_cast<int>(buttons.size()) * (look.buttonSize + look.buttonGap) + look.buttonGap;
-    painter.drawText(caption.adjusted(8, 0, -buttonsWidth, 0), Qt::AlignLeft | Qt::AlignVCenter, title);
+    const int buttonsWidth =
+        static_cast<int>(buttons.size()) * (look.buttonSize + look.buttonGap) + look.buttonGap;
+    painter.drawText(caption.adjusted(8, 0, -buttonsWidth, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     title);
 
     for (int i = 0; i < buttons.size(); ++i) {
         const QRect circle = buttonRectIn(look, outer, static_cast<int>(buttons.size() - 1 - i));
@@ -131,14 +131,12 @@ void SkinFrame::paintFrame(QPainter &painter, const FrameLook &look, QRect outer
     }
 }
 
-void SkinFrame::paintEvent(QPaintEvent *)
-{
+void SkinFrame::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     paintFrame(painter, look_, rect(), windowTitle(), isActiveWindow(), buttons_, hovered_);
 }
 
-void SkinFrame::press(Button button)
-{
+void SkinFrame::press(Button button) {
     switch (button) {
     case Button::Close:
         close();
@@ -152,14 +150,12 @@ void SkinFrame::press(Button button)
     }
 }
 
-void SkinFrame::openSystemMenu(QPoint at)
-{
+void SkinFrame::openSystemMenu(QPoint at) {
     const auto menu = createSystemMenu(this);
     menu->exec(at);
 }
 
-void SkinFrame::mousePressEvent(QMouseEvent *event)
-{
+void SkinFrame::mousePressEvent(QMouseEvent *event) {
     const QPoint at = event->position().toPoint();
     pressed_ = buttonAt(at);
     if (pressed_ >= 0 || !captionRect().contains(at))
@@ -170,16 +166,14 @@ void SkinFrame::mousePressEvent(QMouseEvent *event)
         openSystemMenu(event->globalPosition().toPoint());
 }
 
-void SkinFrame::mouseReleaseEvent(QMouseEvent *event)
-{
+void SkinFrame::mouseReleaseEvent(QMouseEvent *event) {
     const int released = buttonAt(event->position().toPoint());
     if (pressed_ >= 0 && released == pressed_ && event->button() == Qt::LeftButton)
         press(buttons_[released]);
     pressed_ = -1;
 }
 
-void SkinFrame::mouseMoveEvent(QMouseEvent *event)
-{
+void SkinFrame::mouseMoveEvent(QMouseEvent *event) {
     const int hovered = buttonAt(event->position().toPoint());
     if (hovered != hovered_) {
         hovered_ = hovered;
@@ -187,14 +181,12 @@ void SkinFrame::mouseMoveEvent(QMouseEvent *event)
     }
 }
 
-void SkinFrame::leaveEvent(QEvent *)
-{
+void SkinFrame::leaveEvent(QEvent *) {
     hovered_ = -1;
     update(captionRect());
 }
 
-void SkinFrame::keyPressEvent(QKeyEvent *event)
-{
+void SkinFrame::keyPressEvent(QKeyEvent *event) {
     if (event->modifiers() == Qt::AltModifier && event->key() == Qt::Key_Space)
         openSystemMenu(mapToGlobal(captionRect().bottomLeft()));
     else if (event->modifiers() == Qt::AltModifier && event->key() == Qt::Key_F4)
@@ -203,15 +195,13 @@ void SkinFrame::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
-void SkinFrame::changeEvent(QEvent *event)
-{
+void SkinFrame::changeEvent(QEvent *event) {
     if (event->type() == QEvent::ActivationChange)
         update(captionRect());
     QWidget::changeEvent(event);
 }
 
-void SkinFrame::showEvent(QShowEvent *event)
-{
+void SkinFrame::showEvent(QShowEvent *event) {
     // Centred on the nearest monitor the first time it shows in its normal state.
     if (!centred_ && windowState() == Qt::WindowNoState && screen()) {
         centred_ = true;

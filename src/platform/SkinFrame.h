@@ -25,8 +25,9 @@ public:
     void openSystemMenu(QPoint at);
 
     // Draws a frame of `look` over `outer`, for windows that draw their own.
-    static void paintFrame(QPainter &painter, const FrameLook &look, QRect outer, const QString &title,
-                           bool active, const QList<Button> &buttons, int hoveredButton);
+    static void paintFrame(QPainter &painter, const FrameLook &look, QRect outer,
+                           const QString &title, bool active, const QList<Button> &buttons,
+                           int hoveredButton);
     [[nodiscard]] static QRect buttonRectIn(const FrameLook &look, QRect outer, int indexFromRight);
 
 protected:

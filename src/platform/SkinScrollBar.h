@@ -14,21 +14,19 @@ class SkinScrollBar : public QScrollBar {
     Q_PROPERTY(QColor cornerColor READ cornerColor WRITE setCornerColor)
 
 public:
-    explicit SkinScrollBar(QWidget *parent = nullptr) : QScrollBar(parent)
-    {
+    explicit SkinScrollBar(QWidget *parent = nullptr)
+        : QScrollBar(parent) {
         setFocusPolicy(Qt::NoFocus);
     }
 
     [[nodiscard]] QColor cornerColor() const { return cornerColor_; }
-    void setCornerColor(const QColor &color)
-    {
+    void setCornerColor(const QColor &color) {
         cornerColor_ = color;
         update();
     }
 
 protected:
-    void paintEvent(QPaintEvent *event) override
-    {
+    void paintEvent(QPaintEvent *event) override {
         QScrollBar::paintEvent(event);
         if (cornerColor_.isValid() && orientation() == Qt::Horizontal) {
             QPainter painter(this);
@@ -36,8 +34,7 @@ protected:
         }
     }
 
-    bool event(QEvent *event) override
-    {
+    bool event(QEvent *event) override {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:

@@ -13,45 +13,39 @@ thread_local SuspendableThread *runningThread = nullptr;
 
 } // namespace
 
-SuspendableThread::SuspendableThread(bool createSuspended)
-{
+SuspendableThread::SuspendableThread(bool createSuspended) {
     waitState_->suspended = createSuspended;
     std::lock_guard lock(liveThreadsMutex);
     liveThreads.push_back(this);
 }
 
-SuspendableThread::~SuspendableThread()
-{
+SuspendableThread::~SuspendableThread() {
     std::lock_guard lock(liveThreadsMutex);
     std::erase(liveThreads, this);
 }
 
-void SuspendableThread::launch()
-{
+void SuspendableThread::launch() {
     if (freeOnTerminate_)
         connect(this, &QThread::finished, this, &QObject::deleteLater);
     start(priority_);
 }
 
-void SuspendableThread::setPriorityLevel(ThreadPriority level)
-{
+void SuspendableThread::setPriorityLevel(ThreadPriority level) {
     static constexpr QThread::Priority levels[] = {
-        QThread::IdlePriority,    QThread::LowestPriority,  QThread::LowPriority,
-        QThread::NormalPriority,  QThread::HighPriority,    QThread::HighestPriority,
+        QThread::IdlePriority,        QThread::LowestPriority, QThread::LowPriority,
+        QThread::NormalPriority,      QThread::HighPriority,   QThread::HighestPriority,
         QThread::TimeCriticalPriority};
     priority_ = levels[static_cast<int>(level)];
     if (isRunning())
         setPriority(priority_);
 }
 
-bool SuspendableThread::isSuspended() const
-{
+bool SuspendableThread::isSuspended() const {
     std::lock_guard lock(waitState_->mutex);
     return waitState_->suspended;
 }
 
-bool SuspendableThread::resume()
-{
+bool SuspendableThread::resume() {
     std::lock_guard lock(waitState_->mutex);
     if (!waitState_->suspended)
         return false;
@@ -60,30 +54,29 @@ bool SuspendableThread::resume()
     return true;
 }
 
-void SuspendableThread::suspendSelf()
-{
+void SuspendableThread::suspendSelf() {
     std::unique_lock lock(waitState_->mutex);
     waitState_->suspended = true;
-    waitState_->changed.wait(lock, [this] { return !waitState_->suspended || waitState_->stopping; });
+    waitState_->changed.wait(lock,
+                             [this] { return !waitState_->suspended || waitState_->stopping; });
     if (waitState_->stopping)
         throw ThreadStopped{};
 }
 
-void SuspendableThread::pause(std::chrono::milliseconds duration)
-{
+void SuspendableThread::pause(std::chrono::milliseconds duration) {
     std::unique_lock lock(waitState_->mutex);
     if (waitState_->changed.wait_for(lock, duration, [this] { return waitState_->stopping; }))
         throw ThreadStopped{};
 }
 
-void SuspendableThread::run()
-{
+void SuspendableThread::run() {
     runningThread = this;
     try {
         bool stopped;
         {
             std::unique_lock lock(waitState_->mutex);
-            waitState_->changed.wait(lock, [this] { return !waitState_->suspended || waitState_->stopping; });
+            waitState_->changed.wait(
+                lock, [this] { return !waitState_->suspended || waitState_->stopping; });
             stopped = waitState_->stopping;
         }
         if (!stopped)
@@ -95,17 +88,17 @@ void SuspendableThread::run()
     waitState_->changed.notify_all();
 }
 
-void SuspendableThread::requestStop()
-{
+void SuspendableThread::requestStop() {
     std::lock_guard lock(waitState_->mutex);
     waitState_->stopping = true;
     waitState_->changed.notify_all();
 }
 
-SuspendableThread *SuspendableThread::current() { return runningThread; }
+SuspendableThread *SuspendableThread::current() {
+    return runningThread;
+}
 
-void SuspendableThread::stopAll()
-{
+void SuspendableThread::stopAll() {
     std::vector<SuspendableThread *> threads;
     {
         std::lock_guard lock(liveThreadsMutex);
@@ -119,7 +112,8 @@ void SuspendableThread::stopAll()
         // a race detector, which does not see into QThread::wait().
         {
             std::unique_lock lock(thread->waitState_->mutex);
-            thread->waitState_->changed.wait(lock, [&] { return thread->waitState_->finished || !thread->isRunning(); });
+            thread->waitState_->changed.wait(
+                lock, [&] { return thread->waitState_->finished || !thread->isRunning(); });
         }
         thread->wait();
         delete thread;

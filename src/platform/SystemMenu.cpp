@@ -4,8 +4,7 @@
 
 namespace platform {
 
-std::unique_ptr<QMenu> createSystemMenu(QWidget *window)
-{
+std::unique_ptr<QMenu> createSystemMenu(QWidget *window) {
     auto menu = std::make_unique<QMenu>(window);
     menu->setProperty("skinElement", QStringLiteral("menu"));
     if (window->isMinimized())

@@ -4,8 +4,8 @@
 
 namespace platform {
 
-TextContent::TextContent(std::u16string text) : text_(std::move(text))
-{
+TextContent::TextContent(std::u16string text)
+    : text_(std::move(text)) {
     text_ += u'\n';
     lineStarts_.push_back(0);
     const char16_t *const begin = text_.data();
@@ -15,8 +15,7 @@ TextContent::TextContent(std::u16string text) : text_(std::move(text))
             lineStarts_.push_back(c + 1 - begin);
 }
 
-qsizetype TextContent::lineEnd(qsizetype line) const
-{
+qsizetype TextContent::lineEnd(qsizetype line) const {
     if (line + 1 >= lineCount())
         return size();
     qsizetype end = lineStarts_[line + 1] - 1;
@@ -25,19 +24,16 @@ qsizetype TextContent::lineEnd(qsizetype line) const
     return end;
 }
 
-QStringView TextContent::lineText(qsizetype line) const
-{
+QStringView TextContent::lineText(qsizetype line) const {
     return QStringView(text_.data() + lineStart(line), lineEnd(line) - lineStart(line));
 }
 
-qsizetype TextContent::lineOf(qsizetype position) const
-{
+qsizetype TextContent::lineOf(qsizetype position) const {
     const auto after = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), position);
     return std::max<qsizetype>(0, after - lineStarts_.begin() - 1);
 }
 
-QString TextContent::plainText(qsizetype begin, qsizetype end) const
-{
+QString TextContent::plainText(qsizetype begin, qsizetype end) const {
     QString text = QStringView(text_.data() + begin, end - begin).toString();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;

@@ -21,8 +21,7 @@ namespace platform {
 
 class UiHandoff {
 public:
-    template <class Write> static void post(QObject *control, Write &&write)
-    {
+    template <class Write> static void post(QObject *control, Write &&write) {
         if (control->thread() == QThread::currentThread())
             write();
         else
@@ -31,8 +30,7 @@ public:
 
     // A failure of `read` on the UI thread is thrown here, on the calling thread.
     // Throws ThreadStopped when the program stops the calling thread meanwhile.
-    template <class Read> static auto fetch(QObject *control, Read &&read)
-    {
+    template <class Read> static auto fetch(QObject *control, Read &&read) {
         using Value = std::invoke_result_t<Read>;
         if (control->thread() == QThread::currentThread())
             return read();
@@ -74,7 +72,8 @@ template <class T> class PublishedValue {
     static_assert(std::atomic<T>::is_always_lock_free);
 
 public:
-    explicit PublishedValue(T value) : value_(value) {}
+    explicit PublishedValue(T value)
+        : value_(value) {}
     void publish(T value) { value_.store(value, std::memory_order_relaxed); }
     [[nodiscard]] T current() const { return value_.load(std::memory_order_relaxed); }
 

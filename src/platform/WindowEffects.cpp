@@ -9,8 +9,7 @@
 
 namespace platform {
 
-std::vector<int> fadeInSteps(int target)
-{
+std::vector<int> fadeInSteps(int target) {
     const int step = std::max(1, target / 15);
     std::vector<int> steps;
     for (int opacity = 0; opacity < target; opacity += step)
@@ -19,21 +18,20 @@ std::vector<int> fadeInSteps(int target)
     return steps;
 }
 
-QPoint centredPosition(QRect monitor, QSize outer)
-{
+QPoint centredPosition(QRect monitor, QSize outer) {
     return {monitor.left() + monitor.width() / 2 - outer.width() / 2,
             monitor.top() + monitor.height() / 2 - outer.height() / 2};
 }
 
 FadeIn::FadeIn(QWidget *window, int target)
-    : QObject(window), window_(window), steps_(fadeInSteps(target))
-{
+    : QObject(window)
+    , window_(window)
+    , steps_(fadeInSteps(target)) {
     window->setWindowOpacity(target / 255.0);
     window->installEventFilter(this);
 }
 
-bool FadeIn::eventFilter(QObject *, QEvent *event)
-{
+bool FadeIn::eventFilter(QObject *, QEvent *event) {
     if (event->type() == QEvent::Show) {
         next_ = 0;
         window_->setWindowOpacity(steps_[next_++] / 255.0);
@@ -44,8 +42,7 @@ bool FadeIn::eventFilter(QObject *, QEvent *event)
     return false;
 }
 
-void FadeIn::timerEvent(QTimerEvent *)
-{
+void FadeIn::timerEvent(QTimerEvent *) {
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     if (now - lastStep_ <= 5)
         return;

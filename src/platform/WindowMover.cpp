@@ -10,8 +10,10 @@
 namespace platform {
 
 WindowMover::WindowMover(QWidget *window, QPoint pointer)
-    : QObject(window), window_(window), pointerAtStart_(pointer), windowAtStart_(window->pos())
-{
+    : QObject(window)
+    , window_(window)
+    , pointerAtStart_(pointer)
+    , windowAtStart_(window->pos()) {
     const int magneticSize = window->property("magneticSize").toInt();
     if (magneticSize > 0 && window->screen()) {
         snapper_.emplace(window->screen()->availableGeometry(), magneticSize);
@@ -20,8 +22,7 @@ WindowMover::WindowMover(QWidget *window, QPoint pointer)
     qApp->installEventFilter(this);
 }
 
-void WindowMover::moveWithPointer(QWidget *window)
-{
+void WindowMover::moveWithPointer(QWidget *window) {
     window = window->window();
     if (QGuiApplication::platformName() == QLatin1String("wayland") && window->windowHandle() &&
         window->windowHandle()->startSystemMove())
@@ -29,13 +30,13 @@ void WindowMover::moveWithPointer(QWidget *window)
     new WindowMover(window, QCursor::pos());
 }
 
-bool WindowMover::eventFilter(QObject *, QEvent *event)
-{
+bool WindowMover::eventFilter(QObject *, QEvent *event) {
     switch (event->type()) {
     case QEvent::MouseMove:
         if (window_) {
             const QPoint pointer = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
-            window_->move(snapper_ ? snapper_->move(pointer) : windowAtStart_ + pointer - pointerAtStart_);
+            window_->move(snapper_ ? snapper_->move(pointer)
+                                   : windowAtStart_ + pointer - pointerAtStart_);
         }
         return true;
     case QEvent::MouseButtonRelease:

@@ -11,8 +11,7 @@
 
 namespace {
 
-quint32 platformOrder(const QColor &color)
-{
+quint32 platformOrder(const QColor &color) {
     return quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16;
 }
 
@@ -22,8 +21,7 @@ class tst_Decorations : public QObject {
     Q_OBJECT
 
 private slots:
-    void logoFadesFromYellowToBlueAndBack()
-    {
+    void logoFadesFromYellowToBlueAndBack() {
         platform::GlowLabel label;
         label.setFontColor(Qt::yellow);
         label.setShadowColor(Qt::yellow);
@@ -48,8 +46,7 @@ private slots:
             QCOMPARE((color >> 16) & 0xFF, 255 - (color & 0xFF));
     }
 
-    void mascotStepsThroughFourFrames_data()
-    {
+    void mascotStepsThroughFourFrames_data() {
         QTest::addColumn<int>("current");
         QTest::addColumn<int>("next");
         QTest::newRow("0-to-1") << 0 << 1;
@@ -60,8 +57,7 @@ private slots:
         QTest::newRow("remainder-truncates-toward-zero") << -6 << -1;
     }
 
-    void mascotStepsThroughFourFrames()
-    {
+    void mascotStepsThroughFourFrames() {
         QFETCH(int, current);
         QFETCH(int, next);
         platform::ReflectedImageView view;
@@ -71,8 +67,7 @@ private slots:
         QCOMPARE(view.imageIndex(), next);
     }
 
-    void pictureAndReflectionAreCentredInTheStrip()
-    {
+    void pictureAndReflectionAreCentredInTheStrip() {
         QImage frame(128, 128, QImage::Format_ARGB32_Premultiplied);
         frame.fill(Qt::white);
         const QString file = QDir::temp().filePath(QStringLiteral("hexloom-frame.png"));

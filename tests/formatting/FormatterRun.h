@@ -7,8 +7,7 @@
 #include <functional>
 
 inline reference::Run runFormatter(const std::u16string &text, bool upperCase,
-                                   const std::function<std::int32_t()> &bytesPerLine)
-{
+                                   const std::function<std::int32_t()> &bytesPerLine) {
     reference::Run run;
     run.output = formatting::FormatByteArray(
         text, upperCase,

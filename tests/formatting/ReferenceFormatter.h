@@ -19,15 +19,13 @@ struct Run {
     bool operator==(const Run &) const = default;
 };
 
-inline void PrintTo(const Run &run, std::ostream *os)
-{
+inline void PrintTo(const Run &run, std::ostream *os) {
     *os << "queries=" << run.queries << " progress=" << run.progress.size()
         << " output=" << (run.output ? std::to_string(run.output->size()) + " units" : "none");
 }
 
 inline Run formatByteArray(const std::u16string &text, bool upperCase,
-                           const std::function<std::int32_t()> &bytesPerLine)
-{
+                           const std::function<std::int32_t()> &bytesPerLine) {
     Run run;
     std::u16string t = text;
     for (char16_t &c : t) {

@@ -23,8 +23,7 @@ struct WorkerControls {
     TFormatThread *worker;
 
     // As the stored layout starts them: upper case, 10 bytes a line, "格式化".
-    WorkerControls()
-    {
+    WorkerControls() {
         upperCase->setChecked(true);
         bytesPerLine->setValue(10);
         button->setCaption(QStringLiteral("格式化"));
@@ -32,8 +31,7 @@ struct WorkerControls {
         worker->launch();
     }
     // What the window's format button does.
-    void press()
-    {
+    void press() {
         if (worker->isSuspended())
             worker->resume();
     }

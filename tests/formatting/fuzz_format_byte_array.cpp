@@ -5,8 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     if (size < 5)
         return 0;
     std::int32_t bytesPerLine;
@@ -24,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             c = u"0A b\r\n\t\v\fz"[c % 11];
 
     int fastCalls = 0, plainCalls = 0;
-    const auto fast =
-        runFormatter(text, upperCase, [&] { return changing ? bytesPerLine + fastCalls++ % 3 : bytesPerLine; });
+    const auto fast = runFormatter(
+        text, upperCase, [&] { return changing ? bytesPerLine + fastCalls++ % 3 : bytesPerLine; });
     const auto plain = reference::formatByteArray(
         text, upperCase, [&] { return changing ? bytesPerLine + plainCalls++ % 3 : bytesPerLine; });
     if (!(fast == plain))

@@ -46,8 +46,7 @@ const Case kCases[] = {
 
 class FormatByteArrayCases : public testing::TestWithParam<Case> {};
 
-TEST_P(FormatByteArrayCases, WritesTheArray)
-{
+TEST_P(FormatByteArrayCases, WritesTheArray) {
     const Case &c = GetParam();
     const auto run = runFormatter(c.input, c.upperCase, [&] { return c.bytesPerLine; });
     ASSERT_TRUE(run.output.has_value());
@@ -57,14 +56,14 @@ TEST_P(FormatByteArrayCases, WritesTheArray)
     EXPECT_EQ(run.progress.back(), 100);
     EXPECT_TRUE(std::is_sorted(run.progress.begin(), run.progress.end(), std::less_equal<>{}) &&
                 std::adjacent_find(run.progress.begin(), run.progress.end()) == run.progress.end());
-    EXPECT_EQ(run, reference::formatByteArray(c.input, c.upperCase, [&] { return c.bytesPerLine; }));
+    EXPECT_EQ(run,
+              reference::formatByteArray(c.input, c.upperCase, [&] { return c.bytesPerLine; }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, FormatByteArrayCases, testing::ValuesIn(kCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(FormatByteArray, EmptyTextGivesNoOutputAndNoNotification)
-{
+TEST(FormatByteArray, EmptyTextGivesNoOutputAndNoNotification) {
     const auto run = runFormatter(u"", true, [] { return 10; });
     EXPECT_FALSE(run.output.has_value());
     EXPECT_EQ(run.starts, 0);
@@ -82,8 +81,7 @@ class QueryCount : public testing::TestWithParam<QueryCase> {};
 
 // The query is asked once per separator, also for the trailing one that is removed again,
 // and never for a text that needs no separator: those convert even with 0 lines.
-TEST_P(QueryCount, AskedOncePerSeparator)
-{
+TEST_P(QueryCount, AskedOncePerSeparator) {
     const auto run = runFormatter(GetParam().input, true, [] { return 0; });
     EXPECT_EQ(run.queries, GetParam().queries);
     EXPECT_TRUE(run.output.has_value());
@@ -98,10 +96,10 @@ INSTANTIATE_TEST_SUITE_P(Table, QueryCount,
                                          QueryCase{"two_pairs_then_space", u"AB CD ", 2}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(FormatByteArray, ProgressFollowsPositions)
-{
+TEST(FormatByteArray, ProgressFollowsPositions) {
     using V = std::vector<int>;
-    EXPECT_EQ(runFormatter(u"AB CD ", true, [] { return 10; }).progress, (V{16, 33, 50, 66, 83, 100}));
+    EXPECT_EQ(runFormatter(u"AB CD ", true, [] { return 10; }).progress,
+              (V{16, 33, 50, 66, 83, 100}));
     EXPECT_EQ(runFormatter(u"ABC", true, [] { return 10; }).progress, (V{33, 66, 100}));
     EXPECT_EQ(runFormatter(u"ABCDEFG", true, [] { return 10; }).progress,
               (V{14, 28, 42, 57, 71, 85, 100}));
@@ -114,16 +112,15 @@ TEST(FormatByteArray, ProgressFollowsPositions)
 }
 
 // A new line length takes effect from the next separator, counted from the start.
-TEST(FormatByteArray, LineLengthReadAtEachSeparator)
-{
+TEST(FormatByteArray, LineLengthReadAtEachSeparator) {
     int asked = 0;
     const auto run = runFormatter(u"0001020304050607", true, [&] { return ++asked <= 2 ? 1 : 3; });
-    EXPECT_EQ(*run.output, u"const byte code[] = {\r\n\t0x00, \r\n\t0x01, \r\n\t0x02, \r\n\t0x03, 0x04, "
-                           u"0x05, \r\n\t0x06, 0x07\r\n};");
+    EXPECT_EQ(*run.output,
+              u"const byte code[] = {\r\n\t0x00, \r\n\t0x01, \r\n\t0x02, \r\n\t0x03, 0x04, "
+              u"0x05, \r\n\t0x06, 0x07\r\n};");
 }
 
-TEST(FormatByteArray, MatchesReferenceOnRandomDumps)
-{
+TEST(FormatByteArray, MatchesReferenceOnRandomDumps) {
     std::mt19937 random(7);
     const std::u16string alphabet = u"0123456789abcdefABCDEF \r\n\t\v\f,xg\u00e9\xD83D";
     for (int round = 0; round < 300; ++round) {
@@ -139,8 +136,7 @@ TEST(FormatByteArray, MatchesReferenceOnRandomDumps)
     }
 }
 
-TEST(FormatByteArray, FailureInACallbackReachesTheCaller)
-{
+TEST(FormatByteArray, FailureInACallbackReachesTheCaller) {
     EXPECT_THROW((void)formatting::FormatByteArray(
                      u"AB CD EF", true, []() -> int { throw std::runtime_error("stop"); }, [] {},
                      [](int) {}),
@@ -148,4 +144,3 @@ TEST(FormatByteArray, FailureInACallbackReachesTheCaller)
 }
 
 } // namespace
-

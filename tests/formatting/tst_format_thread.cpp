@@ -22,23 +22,21 @@ private:
     QStringList writes;
 
     void press() { controls->press(); }
-    void waitForRunEnd()
-    {
+    void waitForRunEnd() {
         QTRY_VERIFY_WITH_TIMEOUT(worker->isSuspended(), 20000);
         QCoreApplication::processEvents();
     }
-    static QString formatted(const QString &text, bool upper, int n)
-    {
+    static QString formatted(const QString &text, bool upper, int n) {
         const auto result = formatting::FormatByteArray(
             std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), text.size()),
             upper, [n] { return n; }, [] {}, [](int) {});
         // The box holds lines: its text has a line break where the output has CR LF.
-        return QString::fromStdU16String(*result).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        return QString::fromStdU16String(*result).replace(QStringLiteral("\r\n"),
+                                                          QStringLiteral("\n"));
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         controls = std::make_unique<WorkerControls>();
         input = controls->input;
         output = controls->output;
@@ -50,21 +48,19 @@ private slots:
         writes.clear();
         connect(output, &platform::ReadOnlyTextBox::textChanged, this, [this] {
             writes << (output->isEmpty() ? QStringLiteral("output emptied")
-                                                     : QStringLiteral("output written"));
+                                         : QStringLiteral("output written"));
         });
         connect(button, &platform::SkinButton::captionChanged, this,
                 [this](const QString &caption) { writes << caption; });
         connect(bar, &QProgressBar::valueChanged, this,
                 [this](int value) { writes << QString::number(value); });
     }
-    void cleanup()
-    {
+    void cleanup() {
         platform::SuspendableThread::stopAll();
         controls.reset();
     }
 
-    void runWritesInOrder()
-    {
+    void runWritesInOrder() {
         input->setPlainText(QStringLiteral("00 01 02\r\n03"));
         output->setContent(platform::TextContent(u"old"));
         writes.clear();
@@ -83,8 +79,7 @@ private slots:
                  formatted(input->toPlainText(), true, 10) + QStringLiteral("\n"));
     }
 
-    void emptyInputEmptiesTheOutputOnly()
-    {
+    void emptyInputEmptiesTheOutputOnly() {
         output->setContent(platform::TextContent(u"previous output"));
         bar->setValue(0);
         writes.clear();
@@ -95,8 +90,7 @@ private slots:
         QCOMPARE(button->caption(), QStringLiteral("格式化"));
     }
 
-    void secondRunReplacesTheFirst()
-    {
+    void secondRunReplacesTheFirst() {
         input->setPlainText(QStringLiteral("AABBCC"));
         press();
         waitForRunEnd();
@@ -110,8 +104,7 @@ private slots:
     // While a run is under way: another press does nothing and is not remembered,
     // an edit of the input does not change the run, and a new line length counts
     // from the next separator on, with separators still counted from the start.
-    void changesDuringARun()
-    {
+    void changesDuringARun() {
         // Long enough for the run to go on well after its start reaches the UI thread.
         QString dump;
         const int pairs = 4'000'000;

@@ -13,8 +13,7 @@
 
 namespace {
 
-rlim_t addressSpaceInUse()
-{
+rlim_t addressSpaceInUse() {
     std::ifstream statm("/proc/self/statm");
     rlim_t pages = 0;
     statm >> pages;
@@ -27,8 +26,7 @@ class tst_OutOfMemory : public QObject {
     Q_OBJECT
 
 private slots:
-    void reportsAndKeepsServing()
-    {
+    void reportsAndKeepsServing() {
         WorkerControls controls;
         auto *const input = controls.input;
         auto *const output = controls.output;
@@ -72,8 +70,7 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     platform::Application application(argc, argv);
     tst_OutOfMemory test;
     return QTest::qExec(&test, argc, argv);

@@ -20,8 +20,7 @@
 namespace {
 
 // Runs `act` on the next modal window to open, once it is up.
-void whenModalOpens(std::function<void(QWidget *)> act)
-{
+void whenModalOpens(std::function<void(QWidget *)> act) {
     auto *poll = new QTimer;
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
@@ -34,8 +33,7 @@ void whenModalOpens(std::function<void(QWidget *)> act)
     poll->start();
 }
 
-QPushButton *buttonWithText(QWidget *window, const QString &text)
-{
+QPushButton *buttonWithText(QWidget *window, const QString &text) {
     for (auto *button : window->findChildren<QPushButton *>())
         if (button->text() == text)
             return button;
@@ -45,8 +43,7 @@ QPushButton *buttonWithText(QWidget *window, const QString &text)
 // Throws from its event handler, like a faulty handler of the program would.
 class Faulty : public QObject {
 public:
-    bool event(QEvent *event) override
-    {
+    bool event(QEvent *event) override {
         if (event->type() == QEvent::User)
             throw std::runtime_error("broken handler");
         if (event->type() == QEvent::User + 1)
@@ -61,30 +58,26 @@ class tst_MainForm : public QObject {
     Q_OBJECT
 
     TForm1 *window() { return Form1; }
-    template <class T = QWidget> T *control(const char *name)
-    {
+    template <class T = QWidget> T *control(const char *name) {
         return Form1->findChild<T *>(QLatin1String(name));
     }
 
 private slots:
     void initTestCase() { platform::installFontSubstitutes(); }
 
-    void init()
-    {
+    void init() {
         platform::Application::createForm(Form1);
         Form1->window()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form1->window()));
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         platform::SuspendableThread::stopAll();
         delete Form1->window();
         Form1 = nullptr;
     }
 
-    void freshWindow()
-    {
+    void freshWindow() {
         QCOMPARE(window()->size(), QSize(591, 432));
         QCOMPARE(platform::Application::title(), QStringLiteral("Hexloom"));
         QVERIFY(window()->bsknrichedt_aob->document()->isEmpty());
@@ -94,13 +87,13 @@ private slots:
         QVERIFY(window()->bsknradiobtn_uppercase->isChecked());
         QVERIFY(!window()->bsknradiobtn_lowercase->isChecked());
         QCOMPARE(window()->pb_fmt->value(), 0);
-        for (const char *bar : {"bsknscrlbr_aob_h", "bsknscrlbr_aob_v", "bsknscrlbr_fmt_h", "bsknscrlbr_fmt_v"})
+        for (const char *bar :
+             {"bsknscrlbr_aob_h", "bsknscrlbr_aob_v", "bsknscrlbr_fmt_h", "bsknscrlbr_fmt_v"})
             QVERIFY2(!control(bar)->isEnabled(), bar);
         QCOMPARE(window()->bsknbtn_format->text(), QStringLiteral("格式化"));
     }
 
-    void controlsStandWhereTheLayoutPutsThem_data()
-    {
+    void controlsStandWhereTheLayoutPutsThem_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QRect>("bounds");
@@ -133,8 +126,7 @@ private slots:
             QTest::newRow(row.name) << row.name << row.parent << row.bounds;
     }
 
-    void controlsStandWhereTheLayoutPutsThem()
-    {
+    void controlsStandWhereTheLayoutPutsThem() {
         QFETCH(QString, name);
         QFETCH(QString, parent);
         QFETCH(QRect, bounds);
@@ -144,8 +136,7 @@ private slots:
         QCOMPARE(widget->geometry(), bounds);
     }
 
-    void labelsReadTheirTexts()
-    {
+    void labelsReadTheirTexts() {
         QCOMPARE(window()->bsknstdlbl_src->text(), QStringLiteral("原始数据"));
         QCOMPARE(window()->bsknstdlbl_fmtprogress->text(), QStringLiteral("格式化进度："));
         QCOMPARE(window()->bsknstdlbl_numperline->text(), QStringLiteral("每行输出字节数："));
@@ -157,24 +148,38 @@ private slots:
                      qPrintable(label->objectName()));
     }
 
-    void numberBoxRules_data()
-    {
+    void numberBoxRules_data() {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
-        QTest::newRow("letter-point-blank-dropped") << "" << "1a.2 3" << "123" << 123;
-        QTest::newRow("minus-at-start") << "" << "-5" << "-5" << -5;
-        QTest::newRow("minus-later-dropped") << "" << "5-" << "5" << 5;
-        QTest::newRow("second-minus-dropped") << "" << "-1-" << "-1" << -1;
-        QTest::newRow("zero-accepted") << "" << "0" << "0" << 0;
-        QTest::newRow("eighth-character-refused") << "" << "12345678" << "1234567" << 1234567;
-        QTest::newRow("lone-minus-keeps-value") << "7" << "-" << "-7" << -7;
-        QTest::newRow("emptied-keeps-value") << "42" << "" << "" << 42;
+        QTest::newRow("letter-point-blank-dropped") << ""
+                                                    << "1a.2 3"
+                                                    << "123" << 123;
+        QTest::newRow("minus-at-start") << ""
+                                        << "-5"
+                                        << "-5" << -5;
+        QTest::newRow("minus-later-dropped") << ""
+                                             << "5-"
+                                             << "5" << 5;
+        QTest::newRow("second-minus-dropped") << ""
+                                              << "-1-"
+                                              << "-1" << -1;
+        QTest::newRow("zero-accepted") << ""
+                                       << "0"
+                                       << "0" << 0;
+        QTest::newRow("eighth-character-refused") << ""
+                                                  << "12345678"
+                                                  << "1234567" << 1234567;
+        QTest::newRow("lone-minus-keeps-value") << "7"
+                                                << "-"
+                                                << "-7" << -7;
+        QTest::newRow("emptied-keeps-value") << "42"
+                                             << ""
+                                             << "" << 42;
     }
 
-    void numberBoxRules()
-    {
+    void numberBoxRules() {
         QFETCH(QString, start);
         QFETCH(QString, typed);
         QFETCH(QString, text);
@@ -196,8 +201,7 @@ private slots:
         QCOMPARE(box->value(), value);
     }
 
-    void numberBoxLeavingRestoresAndArrowsKeepTheValue()
-    {
+    void numberBoxLeavingRestoresAndArrowsKeepTheValue() {
         auto *box = window()->bsknnumedt_byte_per_line;
         box->setFocus();
         box->selectAll();
@@ -218,8 +222,7 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("10"));
     }
 
-    void radioButtonsFormOneGroup()
-    {
+    void radioButtonsFormOneGroup() {
         auto *upper = window()->bsknradiobtn_uppercase;
         auto *lower = window()->bsknradiobtn_lowercase;
         QTest::mouseClick(lower, Qt::LeftButton);
@@ -230,8 +233,7 @@ private slots:
         QVERIFY(upper->isChecked() && !lower->isChecked());
     }
 
-    void tabCyclesTheThreeBoxes()
-    {
+    void tabCyclesTheThreeBoxes() {
         window()->activateWindow();
         window()->bsknrichedt_aob->setFocus();
         QStringList visited;
@@ -239,22 +241,22 @@ private slots:
             visited << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(visited, (QStringList{"bsknrichedt_aob", "bsknnumedt_byte_per_line", "bsknrichedt_fmt",
-                                       "bsknrichedt_aob", "bsknnumedt_byte_per_line", "bsknrichedt_fmt"}));
+        QCOMPARE(visited,
+                 (QStringList{"bsknrichedt_aob", "bsknnumedt_byte_per_line", "bsknrichedt_fmt",
+                              "bsknrichedt_aob", "bsknnumedt_byte_per_line", "bsknrichedt_fmt"}));
         for (const char *name : {"bsknbtn_format", "bsknbtn_font", "bsknradiobtn_uppercase",
                                  "bsknradiobtn_lowercase", "bsknscrlbr_aob_h", "bsknscrlbr_fmt_v"})
             QCOMPARE(control(name)->focusPolicy(), Qt::NoFocus);
     }
 
-    void aPressMovesTheWindowOnlyFromItsSurfaces_data()
-    {
+    void aPressMovesTheWindowOnlyFromItsSurfaces_data() {
         QTest::addColumn<QString>("surface");
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("moves");
         for (const char *surface :
-             {"Form1", "bsknpnl5", "bspngimgview1", "bsknpnl0", "bsknpnl6", "bsknstdlbl_fmtprogress",
-              "bsknstdlbl_src", "pb_fmt", "bsknpnl_src", "bsknpnl2", "bsknstdlbl_numperline",
-              "bsknpnl_res", "bsknlbl_logo"})
+             {"Form1", "bsknpnl5", "bspngimgview1", "bsknpnl0", "bsknpnl6",
+              "bsknstdlbl_fmtprogress", "bsknstdlbl_src", "pb_fmt", "bsknpnl_src", "bsknpnl2",
+              "bsknstdlbl_numperline", "bsknpnl_res", "bsknlbl_logo"})
             QTest::newRow(surface) << surface << int(Qt::LeftButton) << true;
         QTest::newRow("right-button") << "bsknpnl2" << int(Qt::RightButton) << true;
         QTest::newRow("middle-button") << "bsknstdlbl_src" << int(Qt::MiddleButton) << true;
@@ -264,12 +266,12 @@ private slots:
             QTest::newRow(control) << control << int(Qt::LeftButton) << false;
     }
 
-    void aPressMovesTheWindowOnlyFromItsSurfaces()
-    {
+    void aPressMovesTheWindowOnlyFromItsSurfaces() {
         QFETCH(QString, surface);
         QFETCH(int, button);
         QFETCH(bool, moves);
-        QWidget *pressed = surface == QLatin1String("Form1") ? window() : control(qPrintable(surface));
+        QWidget *pressed =
+            surface == QLatin1String("Form1") ? window() : control(qPrintable(surface));
         QVERIFY(pressed);
         // A click in a text box lands on its viewport.
         if (auto *box = qobject_cast<QAbstractScrollArea *>(pressed))
@@ -292,8 +294,7 @@ private slots:
         QCOMPARE(frame->pos(), moves ? before + QPoint(30, 20) : before);
     }
 
-    void fontDialogConfirmedGivesBothBoxesTheFont()
-    {
+    void fontDialogConfirmedGivesBothBoxesTheFont() {
         auto *dialog = window()->bsknfntdlg1;
         QSignalSpy changes(dialog, &platform::FontDialog::changed);
         QFont opened;
@@ -312,8 +313,7 @@ private slots:
         QCOMPARE(window()->bsknrichedt_fmt->font(), window()->bsknrichedt_aob->font());
     }
 
-    void fontDialogCancelledChangesNothing()
-    {
+    void fontDialogCancelledChangesNothing() {
         const QFont before = window()->bsknrichedt_aob->font();
         QSignalSpy changes(window()->bsknfntdlg1, &platform::FontDialog::changed);
         whenModalOpens([](QWidget *modal) {
@@ -328,19 +328,22 @@ private slots:
         QCOMPARE(window()->bsknrichedt_fmt->font(), before);
     }
 
-    void errorBoxText_data()
-    {
+    void errorBoxText_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("period-added") << "Out of range" << "Out of range.";
-        QTest::newRow("period-kept") << "Done." << "Done.";
-        QTest::newRow("before-period-kept") << "Done!" << "Done!";
-        QTest::newRow("chinese-gets-period") << "出错了" << "出错了.";
-        QTest::newRow("empty-stays-empty") << "" << "";
+        QTest::newRow("period-added") << "Out of range"
+                                      << "Out of range.";
+        QTest::newRow("period-kept") << "Done."
+                                     << "Done.";
+        QTest::newRow("before-period-kept") << "Done!"
+                                            << "Done!";
+        QTest::newRow("chinese-gets-period") << "出错了"
+                                             << "出错了.";
+        QTest::newRow("empty-stays-empty") << ""
+                                           << "";
     }
 
-    void errorBoxText()
-    {
+    void errorBoxText() {
         QFETCH(QString, message);
         QFETCH(QString, shown);
         QCOMPARE(platform::Application::boxText(message), shown);
@@ -348,8 +351,7 @@ private slots:
 
     // An exception out of any handler is shown in the error box, captioned with the
     // title, and the program goes on.
-    void handlerExceptionsAreShownAndTheProgramGoesOn()
-    {
+    void handlerExceptionsAreShownAndTheProgramGoesOn() {
         Faulty faulty;
         QStringList boxes;
         for (int kind : {int(QEvent::User), QEvent::User + 1}) {
@@ -366,8 +368,7 @@ private slots:
         QVERIFY(window()->isVisible());
     }
 
-    void convertsEndToEnd()
-    {
+    void convertsEndToEnd() {
         window()->bsknrichedt_aob->setPlainText(QStringLiteral("de ad be ef\n00"));
         QTest::mouseClick(window()->bsknradiobtn_lowercase, Qt::LeftButton);
         QTest::mouseClick(window()->bsknbtn_format, Qt::LeftButton);
@@ -378,8 +379,7 @@ private slots:
     }
 
     // A long output scrolls through the linked bar, and moving the bar scrolls the box.
-    void linkedScrollBarsFollowTheBox()
-    {
+    void linkedScrollBarsFollowTheBox() {
         QString many;
         for (int i = 0; i < 400; ++i)
             many += QStringLiteral("%1 ").arg(i % 256, 2, 16, QLatin1Char('0'));
@@ -387,7 +387,8 @@ private slots:
         QTest::mouseClick(window()->bsknbtn_format, Qt::LeftButton);
         auto *bar = window()->findChild<QScrollBar *>(QStringLiteral("bsknscrlbr_fmt_v"));
         QTRY_VERIFY(bar->isEnabled());
-        QVERIFY(!window()->findChild<QScrollBar *>(QStringLiteral("bsknscrlbr_fmt_h"))->isEnabled());
+        QVERIFY(
+            !window()->findChild<QScrollBar *>(QStringLiteral("bsknscrlbr_fmt_h"))->isEnabled());
         QScrollBar *own = window()->bsknrichedt_fmt->verticalScrollBar();
         QCOMPARE(bar->maximum(), own->maximum());
         bar->setValue(bar->maximum());
@@ -395,8 +396,7 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     platform::Application application(argc, argv);
     tst_MainForm test;
     return QTest::qExec(&test, argc, argv);

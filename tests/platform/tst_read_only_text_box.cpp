@@ -11,8 +11,7 @@ class tst_ReadOnlyTextBox : public QObject {
 
     platform::ReadOnlyTextBox *box = nullptr;
 
-    static std::u16string numberedLines(int count)
-    {
+    static std::u16string numberedLines(int count) {
         std::u16string text;
         for (int i = 0; i < count; ++i)
             text += u"line " + QString::number(i).toStdU16String() + u"\r\n";
@@ -21,8 +20,7 @@ class tst_ReadOnlyTextBox : public QObject {
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         box = new platform::ReadOnlyTextBox;
         box->resize(465, 155);
         box->setContent(platform::TextContent(numberedLines(3)));
@@ -31,8 +29,7 @@ private slots:
     }
     void cleanup() { delete box; }
 
-    void holdsTheTextAndOneLineBreak()
-    {
+    void holdsTheTextAndOneLineBreak() {
         QCOMPARE(box->toPlainText(), QStringLiteral("line 0\nline 1\nline 2\n"));
         QCOMPARE(box->content().lineCount(), 4);
         box->clear();
@@ -40,16 +37,14 @@ private slots:
         QCOMPARE(box->toPlainText(), QString());
     }
 
-    void selectAllAndCopy()
-    {
+    void selectAllAndCopy() {
         box->setFocus();
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("line 0\nline 1\nline 2\n"));
     }
 
-    void keyboardSelection()
-    {
+    void keyboardSelection() {
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
         QTest::keyClick(box, Qt::Key_Down, Qt::ShiftModifier);
@@ -61,20 +56,19 @@ private slots:
         QCOMPARE(box->selectedText(), QStringLiteral("line 2\n"));
     }
 
-    void mouseSelection()
-    {
+    void mouseSelection() {
         QWidget *view = box->viewport();
         const int lineHeight = box->fontMetrics().lineSpacing();
         QTest::mousePress(view, Qt::LeftButton, {}, QPoint(4, 4 + lineHeight / 2));
-        QMouseEvent drag(QEvent::MouseMove, QPointF(200, 4 + lineHeight * 3 / 2), view->mapToGlobal(QPointF(200, 4 + lineHeight * 3 / 2)),
-                         Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent drag(QEvent::MouseMove, QPointF(200, 4 + lineHeight * 3 / 2),
+                         view->mapToGlobal(QPointF(200, 4 + lineHeight * 3 / 2)), Qt::NoButton,
+                         Qt::LeftButton, {});
         QApplication::sendEvent(view, &drag);
         QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(200, 4 + lineHeight * 3 / 2));
         QCOMPARE(box->selectedText(), QStringLiteral("line 0\nline 1"));
     }
 
-    void typingChangesNothing()
-    {
+    void typingChangesNothing() {
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("xyz"));
         QTest::keyClick(box, Qt::Key_Backspace);
@@ -83,8 +77,7 @@ private slots:
     }
 
     // A million lines cost nothing to show, and the last one can be scrolled to.
-    void scrollsThroughAMillionLines()
-    {
+    void scrollsThroughAMillionLines() {
         box->setContent(platform::TextContent(numberedLines(1'000'000)));
         QScrollBar *bar = box->verticalScrollBar();
         QVERIFY(bar->maximum() > 999'000);

@@ -15,25 +15,25 @@ class tst_Skin : public QObject {
     Q_OBJECT
 
 private slots:
-    void fadeInSteps()
-    {
-        const std::vector<int> expected{0, 15, 30, 45, 60, 75, 90, 105, 120, 135, 150, 165, 180, 195, 210, 225, 234};
+    void fadeInSteps() {
+        const std::vector<int> expected{0,   15,  30,  45,  60,  75,  90,  105, 120,
+                                        135, 150, 165, 180, 195, 210, 225, 234};
         QCOMPARE(platform::fadeInSteps(234), expected);
         QCOMPARE(platform::fadeInSteps(255).back(), 255);
         QCOMPARE(platform::fadeInSteps(255).size(), std::size_t(16));
         QCOMPARE(platform::fadeInSteps(10), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     }
 
-    void centring()
-    {
-        QCOMPARE(platform::centredPosition(QRect(0, 0, 1280, 800), QSize(599, 466)), QPoint(640 - 299, 400 - 233));
-        QCOMPARE(platform::centredPosition(QRect(1280, 0, 1920, 1080), QSize(599, 466)), QPoint(1280 + 960 - 299, 540 - 233));
+    void centring() {
+        QCOMPARE(platform::centredPosition(QRect(0, 0, 1280, 800), QSize(599, 466)),
+                 QPoint(640 - 299, 400 - 233));
+        QCOMPARE(platform::centredPosition(QRect(1280, 0, 1920, 1080), QSize(599, 466)),
+                 QPoint(1280 + 960 - 299, 540 - 233));
     }
 
     // Every edge: flush once within 9 pixels, held for 10 more pixels of pointer
     // movement, free at the eleventh.
-    void magneticEdges_data()
-    {
+    void magneticEdges_data() {
         QTest::addColumn<QPoint>("towardsEdge"); // one pixel of pointer movement
         QTest::addColumn<QRect>("start");
         QTest::addColumn<QPoint>("flush");
@@ -41,12 +41,13 @@ private slots:
         const QSize size(600, 466);
         QTest::newRow("left") << QPoint(-1, 0) << QRect(QPoint(20, 100), size) << QPoint(0, 100);
         QTest::newRow("top") << QPoint(0, -1) << QRect(QPoint(100, 20), size) << QPoint(100, 0);
-        QTest::newRow("right") << QPoint(1, 0) << QRect(QPoint(1280 - 600 - 20, 100), size) << QPoint(680, 100);
-        QTest::newRow("bottom") << QPoint(0, 1) << QRect(QPoint(100, 760 - 466 - 20), size) << QPoint(100, 294);
+        QTest::newRow("right") << QPoint(1, 0) << QRect(QPoint(1280 - 600 - 20, 100), size)
+                               << QPoint(680, 100);
+        QTest::newRow("bottom") << QPoint(0, 1) << QRect(QPoint(100, 760 - 466 - 20), size)
+                                << QPoint(100, 294);
     }
 
-    void magneticEdges()
-    {
+    void magneticEdges() {
         QFETCH(QPoint, towardsEdge);
         QFETCH(QRect, start);
         QFETCH(QPoint, flush);
@@ -66,24 +67,23 @@ private slots:
         QCOMPARE(snapper.move(pointer -= towardsEdge * 2), flush);
     }
 
-    void flushAtTheStartCountsAsSnapped()
-    {
+    void flushAtTheStartCountsAsSnapped() {
         platform::EdgeSnapper snapper(QRect(0, 0, 1280, 760), 10);
         snapper.start(QRect(0, 50, 600, 466), QPoint(100, 100));
         QCOMPARE(snapper.move(QPoint(110, 100)), QPoint(0, 50));
         QCOMPARE(snapper.move(QPoint(111, 100)), QPoint(11, 50));
     }
 
-    void systemMenuInBothStates()
-    {
+    void systemMenuInBothStates() {
         QWidget window;
         window.show();
         const auto texts = [&] {
             QStringList items;
             const auto menu = platform::createSystemMenu(&window);
             for (QAction *action : menu->actions())
-                items << (action->isSeparator() ? QStringLiteral("-")
-                                                : action->text() + u'|' + action->shortcut().toString());
+                items << (action->isSeparator()
+                              ? QStringLiteral("-")
+                              : action->text() + u'|' + action->shortcut().toString());
             return items;
         };
         QCOMPARE(texts(), (QStringList{"最小化|", "-", "关闭|Alt+F4"}));
@@ -92,8 +92,7 @@ private slots:
         QCOMPARE(texts(), (QStringList{"还原|", "-", "关闭|Alt+F4"}));
     }
 
-    void frameHoldsTheClientAtItsSize()
-    {
+    void frameHoldsTheClientAtItsSize() {
         const platform::SkinData data(QStringLiteral(":/skin/silver.skin"));
         QVERIFY2(data.skin().has_value(), qPrintable(data.error()));
         auto *client = new QWidget;
@@ -105,7 +104,8 @@ private slots:
         QCOMPARE(frame->windowTitle(), QStringLiteral("Hexloom"));
         QCOMPARE(client->size(), QSize(591, 432));
         const platform::FrameLook &look = data.skin()->frame();
-        QCOMPARE(frame->size(), QSize(591 + 2 * look.border, 432 + look.captionHeight + 2 * look.border));
+        QCOMPARE(frame->size(),
+                 QSize(591 + 2 * look.border, 432 + look.captionHeight + 2 * look.border));
         QCOMPARE(frame->minimumSize(), frame->maximumSize());
         auto *skinFrame = qobject_cast<platform::SkinFrame *>(frame);
         QVERIFY(skinFrame->buttonRect(platform::SkinFrame::Button::Close).isValid());
@@ -119,18 +119,20 @@ private slots:
         delete frame;
     }
 
-    void badSkinFilesAreRefusedWithTheLine_data()
-    {
+    void badSkinFilesAreRefusedWithTheLine_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("says");
-        QTest::newRow("unknown-section") << "[colours]\n" << "第 1 行";
-        QTest::newRow("bad-colour") << "[frame]\nborder = 4\ncaption-top = notacolour\n" << "第 3 行";
-        QTest::newRow("declaration-without-semicolon") << "[element panel]\nbackground: red\n" << "第 2 行";
-        QTest::newRow("missing-frame-setting") << "[frame]\nborder = 4\n" << "缺少设置";
+        QTest::newRow("unknown-section") << "[colours]\n"
+                                         << "第 1 行";
+        QTest::newRow("bad-colour") << "[frame]\nborder = 4\ncaption-top = notacolour\n"
+                                    << "第 3 行";
+        QTest::newRow("declaration-without-semicolon") << "[element panel]\nbackground: red\n"
+                                                       << "第 2 行";
+        QTest::newRow("missing-frame-setting") << "[frame]\nborder = 4\n"
+                                               << "缺少设置";
     }
 
-    void badSkinFilesAreRefusedWithTheLine()
-    {
+    void badSkinFilesAreRefusedWithTheLine() {
         QFETCH(QString, text);
         QFETCH(QString, says);
         try {
@@ -143,8 +145,7 @@ private slots:
 
     // Without its skin the window still opens, with the window system's frame, and
     // the user is told why.
-    void windowOpensUnskinnedWithoutItsSkin()
-    {
+    void windowOpensUnskinnedWithoutItsSkin() {
         const platform::SkinData missing(QStringLiteral(":/skin/missing.skin"));
         QVERIFY(!missing.skin());
         QString message;
@@ -163,8 +164,7 @@ private slots:
         QCOMPARE(client.maximumSize(), QSize(591, 432));
     }
 
-    void fontDialogTakesTheSkinsFrame()
-    {
+    void fontDialogTakesTheSkinsFrame() {
         const platform::SkinData data(QStringLiteral(":/skin/silver.skin"));
         platform::FontDialog dialog;
         dialog.setWindowTitle(QStringLiteral("字体"));

@@ -14,14 +14,12 @@ namespace {
 class StepThread : public platform::SuspendableThread {
 public:
     StepThread(bool createSuspended, std::function<void()> step)
-        : SuspendableThread(createSuspended), step_(std::move(step))
-    {
-    }
+        : SuspendableThread(createSuspended)
+        , step_(std::move(step)) {}
     std::atomic<int> runs = 0;
 
 protected:
-    void execute() override
-    {
+    void execute() override {
         for (;;) {
             step_();
             ++runs;
@@ -41,8 +39,7 @@ class tst_SuspendableThread : public QObject {
 private slots:
     void cleanup() { platform::SuspendableThread::stopAll(); }
 
-    void heldUntilTheFirstResume()
-    {
+    void heldUntilTheFirstResume() {
         auto *thread = new StepThread(true, [] {});
         thread->setFreeOnTerminate(true);
         thread->launch();
@@ -56,8 +53,7 @@ private slots:
 
     // A resume while the body runs does nothing and is not remembered; one that
     // finds the mark set always gives exactly one more run, however soon it comes.
-    void everyResumeOfASuspendedThreadRunsOnce()
-    {
+    void everyResumeOfASuspendedThreadRunsOnce() {
         std::binary_semaphore release(0);
         std::atomic<bool> block = true;
         auto *thread = new StepThread(true, [&] {
@@ -82,8 +78,7 @@ private slots:
         QCOMPARE(thread->runs.load(), 1 + resumed);
     }
 
-    void fetchAndPostKeepTheirOrder()
-    {
+    void fetchAndPostKeepTheirOrder() {
         QObject control;
         QStringList seen;
         std::atomic<int> fetched = -1;
@@ -101,8 +96,7 @@ private slots:
 
     // A read that fails on the UI thread fails in the thread that asked for it,
     // instead of leaving it waiting for ever.
-    void failedFetchReachesTheCaller()
-    {
+    void failedFetchReachesTheCaller() {
         QObject control;
         std::atomic<bool> caught = false;
         auto *thread = new StepThread(false, [&] {
@@ -119,8 +113,7 @@ private slots:
 
     // At exit the UI thread no longer answers: a thread waiting for a control, held,
     // suspended or asleep is stopped all the same.
-    void stopAllEndsEveryWait()
-    {
+    void stopAllEndsEveryWait() {
         QObject control;
         std::atomic<bool> asking = false, answered = false;
         auto *waitingForUi = new StepThread(false, [&] {
