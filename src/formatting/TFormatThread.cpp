@@ -9,6 +9,7 @@
 #include "SkinButton.h"
 #include "UiHandoff.h"
 
+#include <memory>
 #include <new>
 #include <stdexcept>
 
@@ -48,7 +49,7 @@ void TFormatThread::execute() {
 
 void TFormatThread::FormatOnce() {
     UiHandoff::post(fmtEdit, [box = fmtEdit] { box->clear(); });
-    std::optional<std::u16string> output;
+    std::shared_ptr<platform::TextContent> content;
     bool hadInput = false;
     try {
         // QString shares its data: the worker holds the text without a copy, and an
@@ -58,7 +59,7 @@ void TFormatThread::FormatOnce() {
         hadInput = !text.isEmpty();
         const bool upperCase = UiHandoff::fetch(
             upperCaseRadio, [radio = upperCaseRadio] { return radio->isChecked(); });
-        output = formatting::FormatByteArray(
+        auto output = formatting::FormatByteArray(
             std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), text.size()),
             upperCase,
             // Asked at every separator: a round trip to the UI thread each time would
@@ -72,12 +73,18 @@ void TFormatThread::FormatOnce() {
                 UiHandoff::post(progressBar,
                                 [bar = progressBar, percentage] { bar->setValue(percentage); });
             });
-    } catch (const std::bad_alloc &) {
-        UiHandoff::post(formatButton, [] { platform::Application::showError(kOutOfMemory); });
-    } catch (const std::length_error &) {
-        UiHandoff::post(formatButton, [] { platform::Application::showError(kOutOfMemory); });
+        // The lines are found here, so that the UI thread only takes the text over.
+        if (output)
+            content = std::make_shared<platform::TextContent>(std::move(*output));
+    } catch (const std::exception &failure) {
+        // Memory ran out (or the text is longer than memory can hold): the input stays,
+        // and the next press works again.
+        const bool outOfMemory = dynamic_cast<const std::bad_alloc *>(&failure) ||
+                                 dynamic_cast<const std::length_error *>(&failure);
+        const QString message = outOfMemory ? kOutOfMemory : QString::fromUtf8(failure.what());
+        UiHandoff::post(formatButton, [message] { platform::Application::showError(message); });
     }
-    if (!output) {
+    if (!content) {
         if (hadInput) {
             UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kFormat); });
             UiHandoff::post(progressBar, [bar = progressBar] { bar->setValue(0); });
@@ -86,8 +93,6 @@ void TFormatThread::FormatOnce() {
     }
 
     UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kWriting); });
-    // The lines are found here, so that the UI thread only takes the text over.
-    auto content = std::make_shared<platform::TextContent>(std::move(*output));
     UiHandoff::post(fmtEdit, [box = fmtEdit, content] { box->setContent(std::move(*content)); });
     UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kFormat); });
     UiHandoff::post(progressBar, [bar = progressBar] { bar->setValue(0); });
