@@ -93,6 +93,9 @@ struct Refusal {
     const char *message;
 };
 
+// Named, so that test listings show the case's name rather than its bytes.
+void PrintTo(const Refusal &r, std::ostream *os) { *os << r.name; }
+
 class HexloomFormatRefuses : public testing::TestWithParam<Refusal> {};
 
 TEST_P(HexloomFormatRefuses, WithStatusTwoAndNoOutput) {
@@ -127,6 +130,8 @@ struct CommandLine {
     bool valid;
     cli::Options options;
 };
+
+void PrintTo(const CommandLine &c, std::ostream *os) { *os << c.name; }
 
 class CommandLines : public testing::TestWithParam<CommandLine> {};
 

@@ -44,6 +44,9 @@ const Case kCases[] = {
     {"supplementary_split", u"A\U0001F600", true, 10, u"0xA\xD83D, 0x0\xDE00"},
 };
 
+// Named, so that test listings show the case's name rather than its bytes.
+void PrintTo(const Case &c, std::ostream *os) { *os << c.name; }
+
 class FormatByteArrayCases : public testing::TestWithParam<Case> {};
 
 TEST_P(FormatByteArrayCases, WritesTheArray) {
@@ -76,6 +79,8 @@ struct QueryCase {
     std::u16string input;
     int queries;
 };
+
+void PrintTo(const QueryCase &c, std::ostream *os) { *os << c.name; }
 
 class QueryCount : public testing::TestWithParam<QueryCase> {};
 
