@@ -3,7 +3,7 @@
 # Usage: tools/install-deps.sh build|test
 set -eu
 packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          fonts-noto-cjk fonts-dejavu-core"
+          qt6-translations-l10n fonts-noto-cjk fonts-dejavu-core"
 if [ "${1:-build}" = test ]; then
     packages="$packages googletest libgtest-dev clang libclang-rt-14-dev
               xvfb xauth xdotool xclip xxd

@@ -1,11 +1,20 @@
 #include "Application.h"
 
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace platform {
 
 Application::Application(int &argc, char **argv)
-    : QApplication(argc, argv) {}
+    : QApplication(argc, argv) {
+    // Qt's own texts (a text box's context menu, the error box's button) in Chinese,
+    // like the program's.
+    auto *chinese = new QTranslator(this);
+    if (chinese->load(QStringLiteral("qtbase_zh_CN"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(chinese);
+}
 
 QString Application::title() {
     return applicationDisplayName();

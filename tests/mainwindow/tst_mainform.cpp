@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QFontComboBox>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -220,6 +221,17 @@ private slots:
         QCOMPARE(box->value(), 10);
         window()->bsknrichedt_aob->setFocus();
         QCOMPARE(box->text(), QStringLiteral("10"));
+    }
+
+    // Qt's own texts are Chinese too: the input box's context menu, the error box's button.
+    void standardTextsAreChinese()
+    {
+        const std::unique_ptr<QMenu> menu(window()->bsknrichedt_aob->createStandardContextMenu());
+        QStringList texts;
+        for (QAction *action : menu->actions())
+            if (!action->isSeparator())
+                texts << action->text();
+        QVERIFY2(texts.join(u',').contains(QStringLiteral("粘贴(&P)")), qPrintable(texts.join(u',')));
     }
 
     void radioButtonsFormOneGroup() {
