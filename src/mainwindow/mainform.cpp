@@ -6,6 +6,8 @@
 #include "TLogoThread.h"
 #include "WindowMover.h"
 
+#include <QIcon>
+
 TForm1 *Form1 = nullptr;
 
 TForm1::TForm1(QWidget *owner)
@@ -15,6 +17,10 @@ TForm1::TForm1(QWidget *owner)
           {QStringLiteral(":/mascot/PngImage0.png"), QStringLiteral(":/mascot/PngImage1.png"),
            QStringLiteral(":/mascot/PngImage2.png"), QStringLiteral(":/mascot/PngImage3.png")}) {
     setupUi(this);
+    // The taskbar and the window switcher show the mascot; the caption bar shows no icon.
+    QIcon icon(QStringLiteral(":/icons/hicolor-256.png"));
+    icon.addFile(QStringLiteral(":/icons/hicolor-48.png"));
+    setWindowIcon(icon);
     bspngimgview1->setImageStorage(&bspngmgstrg1);
     bssknform1 = std::make_unique<platform::SkinForm>(this, bskndt1);
 }
