@@ -206,6 +206,25 @@ void ReadOnlyTextBox::mouseMoveEvent(QMouseEvent *event) {
     viewport()->update();
 }
 
+void ReadOnlyTextBox::mouseDoubleClickEvent(QMouseEvent *event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton || content_.isEmpty())
+        return;
+    // A word is a run of letters and digits: one element, "0x4D", say.
+    const qsizetype at = positionAt(event->position().toPoint());
+    const qsizetype line = content_.lineOf(at);
+    const QStringView text = content_.lineText(line);
+    const qsizetype start = content_.lineStart(line);
+    qsizetype begin = at - start, end = at - start;
+    while (begin > 0 && text[begin - 1].isLetterOrNumber())
+        --begin;
+    while (end < text.size() && text[end].isLetterOrNumber())
+        ++end;
+    anchor_ = start + begin;
+    cursor_ = start + end;
+    viewport()->update();
+}
+
 void ReadOnlyTextBox::keyPressEvent(QKeyEvent *event) {
     if (event == QKeySequence::SelectAll) {
         selectAll();

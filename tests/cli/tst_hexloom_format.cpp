@@ -94,7 +94,9 @@ struct Refusal {
 };
 
 // Named, so that test listings show the case's name rather than its bytes.
-void PrintTo(const Refusal &r, std::ostream *os) { *os << r.name; }
+void PrintTo(const Refusal &r, std::ostream *os) {
+    *os << r.name;
+}
 
 class HexloomFormatRefuses : public testing::TestWithParam<Refusal> {};
 
@@ -131,7 +133,9 @@ struct CommandLine {
     cli::Options options;
 };
 
-void PrintTo(const CommandLine &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const CommandLine &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class CommandLines : public testing::TestWithParam<CommandLine> {};
 

@@ -45,7 +45,9 @@ const Case kCases[] = {
 };
 
 // Named, so that test listings show the case's name rather than its bytes.
-void PrintTo(const Case &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const Case &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class FormatByteArrayCases : public testing::TestWithParam<Case> {};
 
@@ -80,7 +82,9 @@ struct QueryCase {
     int queries;
 };
 
-void PrintTo(const QueryCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const QueryCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class QueryCount : public testing::TestWithParam<QueryCase> {};
 

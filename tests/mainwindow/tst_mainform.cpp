@@ -224,14 +224,14 @@ private slots:
     }
 
     // Qt's own texts are Chinese too: the input box's context menu, the error box's button.
-    void standardTextsAreChinese()
-    {
+    void standardTextsAreChinese() {
         const std::unique_ptr<QMenu> menu(window()->bsknrichedt_aob->createStandardContextMenu());
         QStringList texts;
         for (QAction *action : menu->actions())
             if (!action->isSeparator())
                 texts << action->text();
-        QVERIFY2(texts.join(u',').contains(QStringLiteral("粘贴(&P)")), qPrintable(texts.join(u',')));
+        QVERIFY2(texts.join(u',').contains(QStringLiteral("粘贴(&P)")),
+                 qPrintable(texts.join(u',')));
     }
 
     void radioButtonsFormOneGroup() {

@@ -68,6 +68,15 @@ private slots:
         QCOMPARE(box->selectedText(), QStringLiteral("line 0\nline 1"));
     }
 
+    void doubleClickSelectsAWord() {
+        box->setContent(platform::TextContent(u"\t0x4D, 0x5A"));
+        QTest::mouseDClick(
+            box->viewport(), Qt::LeftButton, {},
+            QPoint(4 + 48 + box->fontMetrics().horizontalAdvance(QStringLiteral("0x4D, 0")),
+                   4 + box->fontMetrics().height() / 2));
+        QCOMPARE(box->selectedText(), QStringLiteral("0x5A"));
+    }
+
     void typingChangesNothing() {
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("xyz"));

@@ -7,6 +7,7 @@
 #include "SystemMenu.h"
 #include "WindowEffects.h"
 
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -22,6 +23,25 @@ private slots:
         QCOMPARE(platform::fadeInSteps(255).back(), 255);
         QCOMPARE(platform::fadeInSteps(255).size(), std::size_t(16));
         QCOMPARE(platform::fadeInSteps(10), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    }
+
+    // Shown, the window starts transparent and comes to its opacity in steps.
+    void fadesInWhenShown() {
+        QWidget window;
+        new platform::FadeIn(&window, 234);
+        window.show();
+        QCOMPARE(window.windowOpacity(), 0.0);
+        QList<qreal> seen{0.0};
+        QElapsedTimer clock;
+        clock.start();
+        while (window.windowOpacity() < 234 / 255.0 - 1e-9 && clock.elapsed() < 2000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            if (!qFuzzyCompare(seen.back() + 1, window.windowOpacity() + 1))
+                seen << window.windowOpacity();
+        }
+        QCOMPARE(seen.size(), 17);
+        QVERIFY(qAbs(seen.back() - 234 / 255.0) < 1e-3);
+        QVERIFY(clock.elapsed() >= 16 * 5);
     }
 
     void centring() {
