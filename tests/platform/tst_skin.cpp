@@ -139,6 +139,17 @@ private slots:
         delete frame;
     }
 
+    void storedSkinStylesEveryElement() {
+        const platform::SkinData data(QStringLiteral(":/skin/silver.skin"));
+        QVERIFY2(data.skin().has_value(), qPrintable(data.error()));
+        for (const char *element :
+             {"form", "panel", "stdlabel", "label", "hscrollbar", "bothhscrollbar", "vscrollbar",
+              "richedit", "button", "edit", "radiobox", "listbox"})
+            QVERIFY2(data.skin()->styleSheet().contains(
+                         QStringLiteral("[skinElement=\"%1\"]").arg(element)),
+                     element);
+    }
+
     void badSkinFilesAreRefusedWithTheLine_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("says");
