@@ -7,6 +7,9 @@ namespace platform {
 std::unique_ptr<QMenu> createSystemMenu(QWidget *window) {
     auto menu = std::make_unique<QMenu>(window);
     menu->setProperty("skinElement", QStringLiteral("menu"));
+    QFont items(QStringLiteral("Segoe UI"));
+    items.setPointSize(9);
+    menu->setFont(items);
     if (window->isMinimized())
         menu->addAction(QStringLiteral("还原"), window, [window] { window->showNormal(); });
     else
