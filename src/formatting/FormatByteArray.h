@@ -30,7 +30,9 @@ FormatByteArray(std::u16string_view text, bool upperCase, BytesPerLineQuery &&by
     onStart();
 
     const std::size_t length = text.size();
-    if (length > (std::numeric_limits<std::size_t>::max() / 9 - 64) * 2)
+    // Far beyond any memory, and it keeps the size and the percentages below from
+    // overflowing: 100 times the length still fits.
+    if (length > (std::numeric_limits<std::size_t>::max() - 99) / 100)
         throw std::length_error("text too long to format");
     const std::size_t capacity = kOpening.size() + ByteArrayEncoder::maxUnitsFor(length) +
                                  ByteArrayEncoder::kMaxFinishUnits + kClosing.size();
@@ -47,14 +49,13 @@ FormatByteArray(std::u16string_view text, bool upperCase, BytesPerLineQuery &&by
             unsigned lastPercentage = 0;
             std::size_t done = 0;
             while (done < length) {
-                const auto nextRise = static_cast<std::size_t>(
-                    ((unsigned __int128)(lastPercentage + 1) * length + 99) / 100);
+                const auto nextRise =
+                    static_cast<std::size_t>(((lastPercentage + 1) * length + 99) / 100);
                 const std::size_t runEnd = std::max(nextRise, done + 1);
                 out = encoder.encode(text.substr(done, runEnd - done), upperCase, runEnd < length,
                                      out, bytesPerLine);
                 done = runEnd;
-                const auto percentage =
-                    static_cast<unsigned>((unsigned __int128)done * 100 / length);
+                const auto percentage = static_cast<unsigned>(done * 100 / length);
                 if (percentage > lastPercentage) {
                     lastPercentage = percentage;
                     onProgress(static_cast<int>(percentage));

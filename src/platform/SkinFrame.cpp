@@ -29,7 +29,6 @@ SkinFrame::SkinFrame(QWidget *client, const FrameLook &look, QList<Button> butto
     , client_(client)
     , look_(look)
     , buttons_(std::move(buttons)) {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
     client->setParent(this);
     client->move(look.border, look.border + look.captionHeight);
