@@ -5,7 +5,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 program=$1 out=${2:-$top/docs/screenshot.png}
 display=:$(( $$ % 400 + 900 ))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'pkill -x xclip 2>/dev/null; kill $app $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display QT_QPA_PLATFORM=xcb

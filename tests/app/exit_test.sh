@@ -9,7 +9,9 @@ work=$(mktemp -d)
 trap 'pkill -x xclip 2>/dev/null; kill $xvfb 2>/dev/null || true; cp "$work/err" /tmp/last-err.txt 2>/dev/null; rm -rf "$work"' EXIT
 
 display=:$(( $$ % 400 + 100 ))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# Without -noreset the server resets whenever its last client leaves, and a program
+# started during the reset cannot connect.
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done 2>/dev/null || sleep 1
@@ -31,8 +33,10 @@ run_once() {
         sleep 0.1
     done
     [ -n "$window" ] && { "$@" || true; }
-    # The key release may find the window gone already: xdotool then complains.
-    xdotool key --window "$window" alt+F4 2>/dev/null || true
+    # Typed as a user would, to the window with the focus. The key release may find
+    # the window gone already: xdotool then complains.
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key alt+F4 2>/dev/null || true
     status=0
     for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$pid" 2>/dev/null; then
