@@ -6,7 +6,7 @@ packages="build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev
           qt6-translations-l10n fonts-noto-cjk fonts-dejavu-core"
 if [ "${1:-build}" = test ]; then
     packages="$packages googletest libgtest-dev clang libclang-rt-14-dev
-              xvfb xauth xdotool xclip xxd
+              xvfb xauth x11-utils xdotool xclip xxd python3 procps
               binutils-mingw-w64-x86-64 icoutils desktop-file-utils appstream"
 fi
 missing=""
