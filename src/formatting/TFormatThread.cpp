@@ -73,9 +73,12 @@ void TFormatThread::FormatOnce() {
                 UiHandoff::post(progressBar,
                                 [bar = progressBar, percentage] { bar->setValue(percentage); });
             });
-        // The lines are found here, so that the UI thread only takes the text over.
-        if (output)
+        if (output) {
+            UiHandoff::post(formatButton,
+                            [button = formatButton] { button->setCaption(kWriting); });
+            // The lines are found here, so that the UI thread only takes the text over.
             content = std::make_shared<platform::TextContent>(std::move(*output));
+        }
     } catch (const std::exception &failure) {
         // Memory ran out (or the text is longer than memory can hold): the input stays,
         // and the next press works again.
@@ -92,7 +95,6 @@ void TFormatThread::FormatOnce() {
         return;
     }
 
-    UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kWriting); });
     UiHandoff::post(fmtEdit, [box = fmtEdit, content] { box->setContent(std::move(*content)); });
     UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kFormat); });
     UiHandoff::post(progressBar, [bar = progressBar] { bar->setValue(0); });
