@@ -2,6 +2,7 @@
 // address space, so that the formatter's output cannot be had. The user gets a
 // clear message, the input stays, and the worker serves the next press.
 #include "Application.h"
+#include "ModalDialogs.h"
 #include "WorkerControls.h"
 
 #include <QMessageBox>
@@ -46,14 +47,7 @@ private slots:
         QCOMPARE(setrlimit(RLIMIT_AS, &cap), 0);
 
         QString message;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                message = box->text();
-                box->accept();
-            }
-        });
-        poll.start(20);
+        readNextErrorBox(message);
         QVERIFY(worker->resume());
         QTRY_VERIFY_WITH_TIMEOUT(!message.isEmpty(), 30000);
         QVERIFY2(message.contains(QStringLiteral("内存不足")), qPrintable(message));

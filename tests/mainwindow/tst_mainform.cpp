@@ -5,6 +5,7 @@
 #include "FontSubstitutes.h"
 #include "SuspendableThread.h"
 #include "mainform.h"
+#include "ModalDialogs.h"
 
 #include <QComboBox>
 #include <QFontComboBox>
@@ -19,20 +20,6 @@
 #include <functional>
 
 namespace {
-
-// Runs `act` on the next modal window to open, once it is up.
-void whenModalOpens(std::function<void(QWidget *)> act) {
-    auto *poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(modal);
-        }
-    });
-    poll->start();
-}
 
 QPushButton *buttonWithText(QWidget *window, const QString &text) {
     for (auto *button : window->findChildren<QPushButton *>())

@@ -1,5 +1,6 @@
 // The skin engine: its file, the frame's behaviour and the window effects.
 #include "EdgeSnapping.h"
+#include "ModalDialogs.h"
 #include "FontDialog.h"
 #include "SkinData.h"
 #include "SkinForm.h"
@@ -180,12 +181,7 @@ private slots:
         const platform::SkinData missing(QStringLiteral(":/skin/missing.skin"));
         QVERIFY(!missing.skin());
         QString message;
-        QTimer::singleShot(0, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                message = box->text();
-                box->accept();
-            }
-        });
+        readNextErrorBox(message);
         QWidget client;
         client.resize(591, 432);
         const platform::SkinForm unskinned(&client, missing);
