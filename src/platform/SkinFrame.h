@@ -22,13 +22,11 @@ public:
 
     [[nodiscard]] QRect captionRect() const;
     [[nodiscard]] QRect buttonRect(Button button) const;
-    void openSystemMenu(QPoint at);
 
     // Draws a frame of `look` over `outer`, for windows that draw their own.
     static void paintFrame(QPainter &painter, const FrameLook &look, QRect outer,
                            const QString &title, bool active, const QList<Button> &buttons,
                            int hoveredButton);
-    [[nodiscard]] static QRect buttonRectIn(const FrameLook &look, QRect outer, int indexFromRight);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -42,7 +40,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    [[nodiscard]] static QRect buttonRectIn(const FrameLook &look, QRect outer, int indexFromRight);
     [[nodiscard]] int buttonAt(QPoint point) const;
+    void openSystemMenu(QPoint at);
     void press(Button button);
 
     QWidget *client_;

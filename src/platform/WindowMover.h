@@ -5,13 +5,13 @@
 // property is above 0 snaps its edges to the work area of its screen.
 #pragma once
 
+#include "EdgeSnapping.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
 
 #include <optional>
-
-#include "EdgeSnapping.h"
 
 class QWidget;
 
