@@ -57,6 +57,10 @@ private slots:
         platform::Application::createForm(Form1);
         Form1->window()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Form1->window()));
+        // Without a window manager nobody activates a new window, and the focus
+        // tests need it active.
+        Form1->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form1->window()));
     }
 
     void cleanup() {
@@ -237,8 +241,10 @@ private slots:
         window()->bsknrichedt_aob->setFocus();
         QStringList visited;
         for (int i = 0; i < 6; ++i) {
-            visited << QApplication::focusWidget()->objectName();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY2(focus, qPrintable(visited.join(u',')));
+            visited << focus->objectName();
+            QTest::keyClick(focus, Qt::Key_Tab);
         }
         QCOMPARE(visited,
                  (QStringList{"bsknrichedt_aob", "bsknnumedt_byte_per_line", "bsknrichedt_fmt",
