@@ -2,6 +2,8 @@
 // and a press on its bare client area, so the layout can bind both to handlers.
 #pragma once
 
+#include "OwnPress.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -37,7 +39,8 @@ protected:
             QWidget::keyPressEvent(event);
     }
     void mousePressEvent(QMouseEvent *event) override {
-        Q_EMIT mousePressed(event->button(), event->modifiers(), event->position().toPoint());
+        if (isOwnPress(*this, *event))
+            Q_EMIT mousePressed(event->button(), event->modifiers(), event->position().toPoint());
     }
 };
 

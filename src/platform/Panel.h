@@ -1,6 +1,8 @@
 // A panel: a plain or framed area that holds controls and draws no caption.
 #pragma once
 
+#include "OwnPress.h"
+
 #include <QFrame>
 #include <QMouseEvent>
 
@@ -29,7 +31,8 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override {
-        Q_EMIT mousePressed(event->button(), event->modifiers(), event->position().toPoint());
+        if (isOwnPress(*this, *event))
+            Q_EMIT mousePressed(event->button(), event->modifiers(), event->position().toPoint());
     }
 };
 

@@ -3,6 +3,7 @@
 #include "SystemMenu.h"
 #include "WindowEffects.h"
 #include "WindowMover.h"
+#include "WindowShortcut.h"
 
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -41,6 +42,9 @@ SkinFrame::SkinFrame(QWidget *client, const FrameLook &look, QList<Button> butto
     // Snapping to the screen's edges while the window is dragged; WindowMover reads it.
     setProperty("magneticSize", 10);
     new FadeIn(this, 234);
+    auto *systemMenuKey = new WindowShortcut(this, {Qt::ALT | Qt::Key_Space});
+    connect(systemMenuKey, &WindowShortcut::activated, this,
+            [this] { openSystemMenu(mapToGlobal(captionRect().bottomLeft())); });
 }
 
 bool SkinFrame::eventFilter(QObject *watched, QEvent *event) {
@@ -186,9 +190,7 @@ void SkinFrame::leaveEvent(QEvent *) {
 }
 
 void SkinFrame::keyPressEvent(QKeyEvent *event) {
-    if (event->modifiers() == Qt::AltModifier && event->key() == Qt::Key_Space)
-        openSystemMenu(mapToGlobal(captionRect().bottomLeft()));
-    else if (event->modifiers() == Qt::AltModifier && event->key() == Qt::Key_F4)
+    if (event->modifiers() == Qt::AltModifier && event->key() == Qt::Key_F4)
         close();
     else
         QWidget::keyPressEvent(event);

@@ -1,8 +1,9 @@
 // The skinned window frame: a frameless top-level window that holds one client
 // widget and draws the border, the caption bar with the client's window title, and
 // round caption buttons from the skin. The caption bar moves the window and opens
-// the system menu on a right click; Alt+Space opens it too. A double click on the
-// caption bar does nothing: the window neither maximises nor rolls up.
+// the system menu on a right click; Alt+Space opens it too, whichever control has
+// the focus. A double click on the caption bar does nothing: the window neither
+// maximises nor rolls up.
 #pragma once
 
 #include "Skin.h"
