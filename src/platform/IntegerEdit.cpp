@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace platform {
 
 IntegerEdit::IntegerEdit(QWidget *parent)
@@ -38,6 +40,14 @@ bool IntegerEdit::acceptsMinusSign() const {
     return (hasSelectedText() && selectionStart() == 0) || !text().contains(u'-');
 }
 
+bool IntegerEdit::accepts(const QString &typed) const {
+    // QChar::isDigit would let in every script's digits, such as the full-width ones
+    // a Chinese input method types, which toInt does not read.
+    if (typed == QStringLiteral("-"))
+        return acceptsMinusSign();
+    return std::all_of(typed.begin(), typed.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 void IntegerEdit::keyPressEvent(QKeyEvent *event) {
     const QString typed = event->text();
     // Keys that type nothing (arrows, Home, ...) and control characters but Enter
@@ -45,13 +55,24 @@ void IntegerEdit::keyPressEvent(QKeyEvent *event) {
     // sign get through.
     const bool typesCharacter = !typed.isEmpty() && typed.at(0).isPrint();
     const bool isEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (isEnter || (typesCharacter && !typed.at(0).isDigit() &&
-                    !(typed == QStringLiteral("-") && acceptsMinusSign()))) {
+    if (isEnter || (typesCharacter && !accepts(typed))) {
         QApplication::beep();
         event->accept();
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void IntegerEdit::inputMethodEvent(QInputMethodEvent *event) {
+    if (event->commitString().isEmpty() || accepts(event->commitString())) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QApplication::beep();
+    // What the input method is still composing stays on show; the commit is dropped.
+    QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&withoutCommit);
+    event->accept();
 }
 
 void IntegerEdit::focusOutEvent(QFocusEvent *event) {

@@ -1,6 +1,7 @@
-// A box for one whole number: digits and a leading minus sign only, at most seven
-// characters, no bounds. Its value follows the text whenever the text reads as a
-// whole number and comes back into the text when the box loses the focus.
+// A box for one whole number: the digits 0-9 and a leading minus sign only, typed
+// or committed by an input method, at most seven characters, no bounds. Its value follows the text
+// whenever the text reads as a whole number and comes back into the text when the box loses the
+// focus.
 #pragma once
 
 #include "UiHandoff.h"
@@ -26,11 +27,13 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void takeValueFromText(const QString &text);
     [[nodiscard]] bool acceptsMinusSign() const;
+    [[nodiscard]] bool accepts(const QString &typed) const;
 
     PublishedValue<int> value_{0};
 };
