@@ -1,5 +1,6 @@
-// The application object: its title, its standard error box, and the one place
-// where an exception escaping any event handler is caught and shown.
+// The application object: its name for the desktop, its title, its standard error
+// box, and the one place where an exception escaping any event handler is caught
+// and shown. Qt sees none of the command line but the program's name.
 #pragma once
 
 #include <QApplication>
