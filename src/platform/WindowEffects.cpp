@@ -1,6 +1,5 @@
 #include "WindowEffects.h"
 
-#include <QDateTime>
 #include <QEvent>
 #include <QTimerEvent>
 #include <QWidget>
@@ -35,7 +34,7 @@ bool FadeIn::eventFilter(QObject *, QEvent *event) {
     if (event->type() == QEvent::Show) {
         next_ = 0;
         window_->setWindowOpacity(steps_[next_++] / 255.0);
-        lastStep_ = QDateTime::currentMSecsSinceEpoch();
+        sinceLastStep_.start();
         if (!timer_)
             timer_ = startTimer(1, Qt::PreciseTimer);
     }
@@ -43,10 +42,9 @@ bool FadeIn::eventFilter(QObject *, QEvent *event) {
 }
 
 void FadeIn::timerEvent(QTimerEvent *) {
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (now - lastStep_ <= 5)
+    if (sinceLastStep_.elapsed() <= 5)
         return;
-    lastStep_ = now;
+    sinceLastStep_.start();
     window_->setWindowOpacity(steps_[next_++] / 255.0);
     if (next_ == steps_.size()) {
         killTimer(timer_);

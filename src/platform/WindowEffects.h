@@ -2,6 +2,7 @@
 // first time it comes up it is centred on its monitor.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -21,7 +22,8 @@ namespace platform {
 [[nodiscard]] QPoint centredPosition(QRect monitor, QSize outer);
 
 // Fades `window` in each time it is shown, one step whenever more than 5 ms have
-// passed since the last, then holds it at `target`.
+// passed since the last, then holds it at `target`. The time is the monotonic
+// clock's: a wall clock set back would hold the window transparent.
 class FadeIn : public QObject {
     Q_OBJECT
 
@@ -37,7 +39,7 @@ private:
     std::vector<int> steps_;
     std::size_t next_ = 0;
     int timer_ = 0;
-    qint64 lastStep_ = 0;
+    QElapsedTimer sinceLastStep_;
 };
 
 } // namespace platform
