@@ -5,6 +5,7 @@
 #include "TFormatThread.h"
 #include "TLogoThread.h"
 #include "WindowMover.h"
+#include "WindowShortcut.h"
 
 #include <QIcon>
 
@@ -23,6 +24,11 @@ TForm1::TForm1(QWidget *owner)
     setWindowIcon(icon);
     bspngimgview1->setImageStorage(&bspngmgstrg1);
     bssknform1 = std::make_unique<platform::SkinForm>(this, bskndt1);
+    // The buttons never take the focus; this is the keyboard's way to press 格式化.
+    auto *formatKey =
+        new platform::WindowShortcut(this, {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter});
+    connect(formatKey, &platform::WindowShortcut::activated, bsknbtn_format,
+            &QAbstractButton::click);
 }
 
 void TForm1::FormCreate() {

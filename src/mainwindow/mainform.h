@@ -5,6 +5,7 @@
 //        └──────────── UiHandoff ◀── progress, output ─────────┘ and the bytes per line
 //   bspngimgview1 ◀── frame ── mascotThread (TMascotThread), every 100 ms
 //   bsknlbl_logo  ◀── colour ── logoThread (TLogoThread), every 40 ms
+//   Ctrl+Return, anywhere ──▶ bsknbtn_format's click (the keypad's Enter too)
 //   13 surfaces ──press──▶ FormMouseDown ──▶ WindowMover (the window follows the pointer)
 //   bsknbtn_font ──click──▶ bsknfntdlg1 ──changed──▶ both text boxes' font
 //
