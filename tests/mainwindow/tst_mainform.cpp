@@ -1,11 +1,12 @@
 // The main window as the user meets it: its layout, its controls' rules, the
-// window drag, the font dialog, the error box and one conversion end to end.
+// window drag, the window-wide keys, the font dialog, the error box and one
+// conversion end to end.
 #include "Application.h"
 #include "FontDialog.h"
 #include "FontSubstitutes.h"
+#include "ModalDialogs.h"
 #include "SuspendableThread.h"
 #include "mainform.h"
-#include "ModalDialogs.h"
 
 #include <QComboBox>
 #include <QFontComboBox>
@@ -38,6 +39,48 @@ public:
             throw 42;
         return QObject::event(event);
     }
+};
+
+// Counts the presses of one key that reach one control (QTest presses the
+// modifier keys first, as keys of their own).
+class KeyPressCount : public QObject {
+public:
+    KeyPressCount(QWidget *control, Qt::Key key)
+        : key_(key) {
+        control->installEventFilter(this);
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == key_)
+            ++count;
+        return false;
+    }
+
+private:
+    Qt::Key key_;
+};
+
+// The items of the next menu to pop up, which it closes: "-" for a separator.
+class NextPopupItems : public QObject {
+public:
+    NextPopupItems() {
+        poll_.setInterval(10);
+        connect(&poll_, &QTimer::timeout, this, [this] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                poll_.stop();
+                for (QAction *action : menu->actions())
+                    items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+                menu->close();
+            }
+        });
+        poll_.start();
+    }
+    QStringList items;
+
+private:
+    QTimer poll_;
 };
 
 } // namespace
@@ -214,9 +257,47 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("10"));
     }
 
+    // Only the ASCII digits: other scripts' digits, such as the full-width ones a
+    // Chinese input method types, are dropped whether typed or committed, and a
+    // commit holding any of them is dropped whole.
+    void numberBoxTakesOnlyAsciiDigits_data() {
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<bool>("committed"); // by an input method, else typed as a key
+        QTest::addColumn<QString>("text");
+        QTest::newRow("typed-ascii-digit") << "7" << false << "107";
+        QTest::newRow("typed-full-width-digit") << "５" << false << "10";
+        QTest::newRow("typed-arabic-indic-digit") << "٣" << false << "10";
+        QTest::newRow("committed-ascii-digits") << "72" << true << "1072";
+        QTest::newRow("committed-full-width-digit") << "５" << true << "10";
+        QTest::newRow("committed-mixed-digits") << "7５" << true << "10";
+        QTest::newRow("committed-minus-not-at-start") << "-" << true << "10";
+    }
+
+    void numberBoxTakesOnlyAsciiDigits() {
+        QFETCH(QString, entered);
+        QFETCH(bool, committed);
+        QFETCH(QString, text);
+        auto *box = window()->bsknnumedt_byte_per_line;
+        box->setFocus();
+        box->end(false);
+        if (committed) {
+            QInputMethodEvent commit;
+            commit.setCommitString(entered);
+            QApplication::sendEvent(box, &commit);
+        } else {
+            const auto key = Qt::Key(entered.at(0).unicode());
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, entered);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, entered);
+            QApplication::sendEvent(box, &press);
+            QApplication::sendEvent(box, &release);
+        }
+        QCOMPARE(box->text(), text);
+        QCOMPARE(box->value(), text.toInt());
+    }
+
     // Qt's own texts are Chinese too: the input box's context menu, the error box's button.
     void standardTextsAreChinese() {
-        const std::unique_ptr<QMenu> menu(window()->bsknrichedt_aob->createStandardContextMenu());
+        const std::unique_ptr<QMenu> menu = window()->bsknrichedt_aob->createStandardContextMenu();
         QStringList texts;
         for (QAction *action : menu->actions())
             if (!action->isSeparator())
@@ -254,49 +335,127 @@ private slots:
             QCOMPARE(control(name)->focusPolicy(), Qt::NoFocus);
     }
 
+    // Any button on any of the 13 surfaces moves the window; no button on any control
+    // does, though most let some presses through to the panel behind them (a push
+    // button the right one, a disabled scroll bar all of them).
     void aPressMovesTheWindowOnlyFromItsSurfaces_data() {
-        QTest::addColumn<QString>("surface");
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<QString>("hidden"); // a child that covers the whole surface
+        QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("moves");
-        for (const char *surface :
-             {"Form1", "bsknpnl5", "bspngimgview1", "bsknpnl0", "bsknpnl6",
-              "bsknstdlbl_fmtprogress", "bsknstdlbl_src", "pb_fmt", "bsknpnl_src", "bsknpnl2",
-              "bsknstdlbl_numperline", "bsknpnl_res", "bsknlbl_logo"})
-            QTest::newRow(surface) << surface << int(Qt::LeftButton) << true;
-        QTest::newRow("right-button") << "bsknpnl2" << int(Qt::RightButton) << true;
-        QTest::newRow("middle-button") << "bsknstdlbl_src" << int(Qt::MiddleButton) << true;
-        for (const char *control :
-             {"bsknrichedt_aob", "bsknrichedt_fmt", "bsknscrlbr_aob_v", "bsknbtn_format",
-              "bsknnumedt_byte_per_line", "bsknradiobtn_lowercase"})
-            QTest::newRow(control) << control << int(Qt::LeftButton) << false;
+        const struct {
+            const char *name, *hidden;
+            QPoint at; // a point of the surface that no child covers
+        } surfaces[] = {
+            {"Form1", "bsknpnl5", {50, 300}}, {"bsknpnl5", "bspngimgview1", {2, 2}},
+            {"bspngimgview1", "", {2, 2}},    {"bsknpnl0", "bsknpnl6", {2, 2}},
+            {"bsknpnl6", "", {2, 2}},         {"bsknstdlbl_fmtprogress", "", {2, 2}},
+            {"bsknstdlbl_src", "", {2, 2}},   {"pb_fmt", "", {2, 2}},
+            {"bsknpnl_src", "", {3, 0}}, // its frame
+            {"bsknpnl2", "", {2, 2}},         {"bsknstdlbl_numperline", "", {2, 2}},
+            {"bsknpnl_res", "", {3, 0}},      {"bsknlbl_logo", "", {2, 2}},
+        };
+        const char *const controls[] = {"bsknrichedt_aob",         "bsknrichedt_fmt",
+                                        "bsknscrlbr_aob_h",        "bsknscrlbr_aob_v",
+                                        "bsknscrlbr_fmt_h",        "bsknscrlbr_fmt_v",
+                                        "bsknbtn_format",          "bsknbtn_font",
+                                        "bsknradiobtn_uppercase",  "bsknradiobtn_lowercase",
+                                        "bsknnumedt_byte_per_line"};
+        const struct {
+            const char *name;
+            Qt::MouseButton button;
+        } buttons[] = {
+            {"left", Qt::LeftButton}, {"right", Qt::RightButton}, {"middle", Qt::MiddleButton}};
+        for (const auto &button : buttons) {
+            for (const auto &surface : surfaces)
+                QTest::addRow("%s-%s", surface.name, button.name)
+                    << surface.name << surface.hidden << surface.at << int(button.button) << true;
+            for (const char *control : controls)
+                QTest::addRow("%s-%s", control, button.name)
+                    << control << "" << QPoint(2, 2) << int(button.button) << false;
+        }
     }
 
     void aPressMovesTheWindowOnlyFromItsSurfaces() {
-        QFETCH(QString, surface);
+        QFETCH(QString, pressed);
+        QFETCH(QString, hidden);
+        QFETCH(QPoint, at);
         QFETCH(int, button);
         QFETCH(bool, moves);
-        QWidget *pressed =
-            surface == QLatin1String("Form1") ? window() : control(qPrintable(surface));
-        QVERIFY(pressed);
-        // A click in a text box lands on its viewport.
-        if (auto *box = qobject_cast<QAbstractScrollArea *>(pressed))
-            pressed = box->viewport();
-        // A point of the surface that no child covers.
-        QPoint at(2, 2);
-        if (surface == QLatin1String("Form1")) {
-            window()->bsknpnl5->hide(); // the panels cover the whole client area
-            at = QPoint(50, 300);
-        }
-        if (surface == QLatin1String("bsknpnl5"))
-            window()->bspngimgview1->hide();
+        QWidget *target =
+            pressed == QLatin1String("Form1") ? window() : control(qPrintable(pressed));
+        QVERIFY(target);
+        if (!hidden.isEmpty())
+            control(qPrintable(hidden))->hide();
+        if (moves)
+            QVERIFY2(!target->childAt(at), "the point is a child's");
+        // A press in a text box lands on its viewport.
+        if (auto *box = qobject_cast<QAbstractScrollArea *>(target))
+            target = box->viewport();
         QWidget *frame = window()->window();
         const QPoint before = frame->pos();
         const auto mouseButton = Qt::MouseButton(button);
-        QCursor::setPos(pressed->mapToGlobal(at));
-        QTest::mousePress(pressed, mouseButton, Qt::ShiftModifier, at);
-        QTest::mouseMove(pressed, at + QPoint(30, 20));
-        QTest::mouseRelease(pressed, mouseButton, {}, at + QPoint(30, 20));
-        QCOMPARE(frame->pos(), moves ? before + QPoint(30, 20) : before);
+        // Released beyond the small controls, so that no button clicks.
+        const QPoint drag(40, 30);
+        QCursor::setPos(target->mapToGlobal(at));
+        QTest::mousePress(target, mouseButton, Qt::ShiftModifier, at);
+        QTest::mouseMove(target, at + drag);
+        QTest::mouseRelease(target, mouseButton, {}, at + drag);
+        QCOMPARE(frame->pos(), moves ? before + drag : before);
+    }
+
+    // Alt+Space opens the system menu whichever box has the focus, and the box never
+    // sees the key: the input box types no space, the number box does not beep.
+    void altSpaceOpensTheSystemMenuFromAnyBox_data() {
+        QTest::addColumn<QString>("focused");
+        for (const char *box : {"bsknrichedt_aob", "bsknnumedt_byte_per_line", "bsknrichedt_fmt"})
+            QTest::newRow(box) << box;
+    }
+
+    void altSpaceOpensTheSystemMenuFromAnyBox() {
+        QFETCH(QString, focused);
+        QWidget *box = control(qPrintable(focused));
+        box->setFocus();
+        QCOMPARE(QApplication::focusWidget(), box);
+        const KeyPressCount reached(box, Qt::Key_Space);
+        const NextPopupItems menu;
+        QTest::keyClick(box, Qt::Key_Space, Qt::AltModifier);
+        QCOMPARE(menu.items, (QStringList{"最小化", "-", "关闭"}));
+        QCOMPARE(reached.count, 0);
+    }
+
+    // Ctrl+Return, or Ctrl and the keypad's Enter, presses 格式化 whichever box has the
+    // focus, once however long the keys are held; the box never sees them.
+    void ctrlReturnPressesFormatFromAnyBox_data() {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        for (const char *box : {"bsknrichedt_aob", "bsknnumedt_byte_per_line", "bsknrichedt_fmt"}) {
+            QTest::addRow("%s-return", box)
+                << box << int(Qt::Key_Return) << int(Qt::ControlModifier);
+            QTest::addRow("%s-keypad-enter", box)
+                << box << int(Qt::Key_Enter) << int(Qt::ControlModifier | Qt::KeypadModifier);
+        }
+    }
+
+    void ctrlReturnPressesFormatFromAnyBox() {
+        QFETCH(QString, focused);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QWidget *box = control(qPrintable(focused));
+        box->setFocus();
+        QCOMPARE(QApplication::focusWidget(), box);
+        const KeyPressCount reached(box, Qt::Key(key));
+        QSignalSpy clicks(window()->bsknbtn_format, &QAbstractButton::clicked);
+        const auto modifierKeys = Qt::KeyboardModifiers(modifiers);
+        QTest::keyPress(box, Qt::Key(key), modifierKeys);
+        QKeyEvent held(QEvent::KeyPress, key, modifierKeys, QString(), true);
+        QApplication::sendEvent(box, &held);
+        QTest::keyRelease(box, Qt::Key(key), modifierKeys);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(reached.count, 0);
+        QTRY_COMPARE(window()->bsknbtn_format->text(), QStringLiteral("格式化"));
     }
 
     void fontDialogConfirmedGivesBothBoxesTheFont() {
