@@ -5,16 +5,26 @@
 namespace cli {
 
 const char *const kUsage =
-    "usage: hexloom-format [--lower] [--bytes-per-line N] [--utf16] < dump.txt > array.c\n"
+    "usage: hexloom-format [OPTIONS] [INPUT [OUTPUT]]\n"
     "\n"
-    "Turns a dump of hexadecimal digit pairs on standard input into the source of a\n"
-    "C byte array on standard output, lines ending in CR LF.\n"
+    "Turns a dump of hexadecimal digit pairs into the source of a C byte array.\n"
+    "INPUT and OUTPUT default to standard input and output; '-' names them too.\n"
+    "A named OUTPUT is replaced only once the array is complete: on an error or\n"
+    "an interruption it stays as it was. One leading byte-order mark is skipped.\n"
     "\n"
     "  --lower              write the digits in lower case (default: upper case)\n"
     "  --bytes-per-line N   start a new line after every N bytes (default 10);\n"
     "                       0 or a negative N puts every byte on one line\n"
-    "  --utf16              standard input and output are UTF-16LE instead of UTF-8\n"
-    "  --help               show this text\n";
+    "  --lf                 end lines in LF (default: CR LF, as the window does)\n"
+    "  --strict             refuse input holding anything but hex digits and blanks\n"
+    "                       (space, tab, vertical tab, CR, LF) or an odd number of\n"
+    "                       digits; without it every other character is data\n"
+    "  --utf16              input and output are UTF-16 instead of UTF-8: input\n"
+    "                       starting with FE FF is big-endian, else little-endian;\n"
+    "                       output is UTF-16LE\n"
+    "  --help               show this text\n"
+    "\n"
+    "Exit status: 0 done, 2 refused command line, input or output.\n";
 
 namespace {
 
@@ -28,14 +38,24 @@ bool parseInt32(const std::string &text, std::int32_t &value) {
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string> &arguments) {
     Options options;
+    std::vector<std::string> files;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string &argument = arguments[i];
-        if (argument == "--help" || argument == "-h")
+        if (optionsEnded || argument == kStandardStream || !argument.starts_with('-')) {
+            files.push_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help" || argument == "-h") {
             return HelpRequested{};
-        if (argument == "--lower") {
+        } else if (argument == "--lower") {
             options.upperCase = false;
         } else if (argument == "--utf16") {
             options.utf16 = true;
+        } else if (argument == "--lf") {
+            options.lineFeedOnly = true;
+        } else if (argument == "--strict") {
+            options.strict = true;
         } else if (argument == "--bytes-per-line" || argument.starts_with("--bytes-per-line=")) {
             std::string value;
             if (argument.size() > 16)
@@ -52,6 +72,12 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string> &arguments) {
             return UsageError{"unknown option '" + argument + "'"};
         }
     }
+    if (files.size() > 2)
+        return UsageError{"too many files: '" + files[2] + "' after INPUT and OUTPUT"};
+    if (!files.empty())
+        options.input = files[0];
+    if (files.size() == 2)
+        options.output = files[1];
     return options;
 }
 

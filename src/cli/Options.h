@@ -8,10 +8,17 @@
 
 namespace cli {
 
+// "-" names standard input or output.
+inline constexpr const char *kStandardStream = "-";
+
 struct Options {
     bool upperCase = true;
     std::int32_t bytesPerLine = 10;
     bool utf16 = false;
+    bool lineFeedOnly = false;
+    bool strict = false;
+    std::string input = kStandardStream;
+    std::string output = kStandardStream;
 };
 
 struct HelpRequested {};

@@ -1,21 +1,22 @@
 #include "StreamFormatter.h"
 
 #include "ByteArrayEncoder.h"
+#include "ProgressLine.h"
+#include "StrictInput.h"
 #include "TextCodec.h"
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <string>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace cli {
 
 namespace {
 
 constexpr std::size_t kChunkBytes = 256 * 1024;
-constexpr off_t kProgressFromBytes = 16 << 20;
+// After "};", so that the output is a text file whose last line ends.
+constexpr std::u16string_view kLastLineBreak = u"\r\n";
 
 bool writeAll(int fd, const std::string &bytes) {
     const char *data = bytes.data();
@@ -32,60 +33,42 @@ bool writeAll(int fd, const std::string &bytes) {
     return true;
 }
 
-// A progress bar on the terminal while a large file is read; silent otherwise.
-class ProgressLine {
-public:
-    ProgressLine(int input, std::FILE *terminal) {
-        struct stat status {};
-        if (isatty(fileno(terminal)) && fstat(input, &status) == 0 && S_ISREG(status.st_mode) &&
-            status.st_size >= kProgressFromBytes) {
-            terminal_ = terminal;
-            total_ = status.st_size;
-        }
-    }
-    void advance(std::size_t bytes) {
-        if (!terminal_)
-            return;
-        done_ += static_cast<off_t>(bytes);
-        const int percentage = static_cast<int>(done_ * 100 / total_);
-        if (percentage != shown_) {
-            shown_ = percentage;
-            constexpr int width = 30;
-            const int filled = percentage * width / 100;
-            std::fprintf(terminal_, "\rhexloom-format [%.*s%*s] %3d %%", filled,
-                         "##############################", width - filled, "", percentage);
-            std::fflush(terminal_);
-        }
-    }
-    ~ProgressLine() {
-        if (terminal_)
-            std::fprintf(terminal_, "\r\033[K");
-    }
-
-private:
-    std::FILE *terminal_ = nullptr;
-    off_t total_ = 1;
-    off_t done_ = 0;
-    int shown_ = -1;
+struct Chunk {
+    std::size_t size;
+    bool endOfInput;
 };
+
+// Fills `buffer` unless the input ends first: a pipe hands over what its writer
+// wrote, and a small input is seen whole, to its end, before anything is written.
+std::optional<Chunk> readChunk(int fd, std::string &buffer) {
+    std::size_t filled = 0;
+    while (filled < buffer.size()) {
+        const ssize_t got = ::read(fd, buffer.data() + filled, buffer.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            return Chunk{filled, true};
+        filled += static_cast<std::size_t>(got);
+    }
+    return Chunk{filled, false};
+}
 
 } // namespace
 
-int formatStream(const Options &options, int input, int output, std::FILE *errors) {
-    const off_t outputStart = lseek(output, 0, SEEK_CUR);
+int formatStream(const Options &options, const Streams &streams) {
+    ProgressLine progress(streams.input, streams.progress ? streams.errors : nullptr);
     auto refuse = [&](const std::string &message) {
-        std::fprintf(errors, "hexloom-format: %s\n", message.c_str());
-        struct stat status {};
-        if (outputStart >= 0 && fstat(output, &status) == 0 && S_ISREG(status.st_mode) &&
-            ftruncate(output, outputStart) != 0)
-            std::fprintf(errors, "hexloom-format: the output file holds a partial array\n");
+        progress.endLine();
+        std::fprintf(streams.errors, "hexloom-format: %s\n", message.c_str());
         return 2;
     };
 
     TextDecoder decoder(options.utf16);
     TextEncoder encoder(options.utf16);
+    StrictInput strictInput;
     formatting::ByteArrayEncoder arrayEncoder;
-    ProgressLine progress(input, errors);
     const auto bytesPerLine = [&] { return options.bytesPerLine; };
 
     std::string inputBytes(kChunkBytes, '\0');
@@ -94,21 +77,27 @@ int formatStream(const Options &options, int input, int output, std::FILE *error
     bool started = false;
     bool endOfInput = false;
     while (!endOfInput) {
-        const ssize_t got = ::read(input, inputBytes.data(), inputBytes.size());
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return refuse(std::string("cannot read standard input: ") + std::strerror(errno));
-        endOfInput = got == 0;
-        progress.advance(static_cast<std::size_t>(got));
+        const auto chunk = readChunk(streams.input, inputBytes);
+        if (!chunk)
+            return refuse("cannot read " + streams.inputName + ": " + std::strerror(errno));
+        endOfInput = chunk->endOfInput;
+        progress.advance(chunk->size);
 
         units.clear();
-        if (const auto error = decoder.decode({inputBytes.data(), static_cast<std::size_t>(got)},
-                                              endOfInput, units))
+        const auto decodingError =
+            decoder.decode({inputBytes.data(), chunk->size}, endOfInput, units);
+        // What was decoded before a bad byte comes first: it may already break the rule.
+        if (options.strict)
+            if (const auto offense = strictInput.check(units))
+                return refuse("--strict: " + *offense);
+        if (decodingError)
             return refuse(options.utf16
                               ? "the UTF-16 input ends in half a code unit"
                               : "the input is not UTF-8: invalid byte sequence at byte offset " +
-                                    std::to_string(error->byteOffset));
+                                    std::to_string(decodingError->byteOffset));
+        if (options.strict && endOfInput)
+            if (const auto offense = strictInput.finish())
+                return refuse("--strict: " + *offense);
 
         body.clear();
         if (!started && !units.empty()) {
@@ -119,7 +108,8 @@ int formatStream(const Options &options, int input, int output, std::FILE *error
             continue;
         const std::size_t start = body.size();
         body.resize(start + formatting::ByteArrayEncoder::maxUnitsFor(units.size()) +
-                    formatting::ByteArrayEncoder::kMaxFinishUnits + formatting::kClosing.size());
+                    formatting::ByteArrayEncoder::kMaxFinishUnits + formatting::kClosing.size() +
+                    kLastLineBreak.size());
         // Whether more follows is unknown until read() says so, so every chunk is
         // taken as going on; the separator after a text's last pair is dropped at
         // finish() all the same, and only the count of queries differs.
@@ -128,16 +118,20 @@ int formatStream(const Options &options, int input, int output, std::FILE *error
         if (endOfInput) {
             out = arrayEncoder.finish(out);
             out = std::copy(formatting::kClosing.begin(), formatting::kClosing.end(), out);
+            out = std::copy(kLastLineBreak.begin(), kLastLineBreak.end(), out);
         }
         body.resize(static_cast<std::size_t>(out - body.data()));
+        // CR is a blank, never data, so every CR in the output is a line end's.
+        if (options.lineFeedOnly)
+            std::erase(body, u'\r');
 
         outputBytes.clear();
         if (const auto error = encoder.encode(body, outputBytes))
             return refuse("the output cannot be written as UTF-8: a character outside the Basic "
                           "Multilingual Plane is split across two elements (output unit " +
                           std::to_string(error->byteOffset) + "); use --utf16");
-        if (!writeAll(output, outputBytes))
-            return refuse(std::string("cannot write standard output: ") + std::strerror(errno));
+        if (!writeAll(streams.output, outputBytes))
+            return refuse("cannot write " + streams.outputName + ": " + std::strerror(errno));
     }
     return 0;
 }

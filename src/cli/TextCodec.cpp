@@ -58,15 +58,40 @@ TextDecoder::~TextDecoder() {
         iconv_close(toUtf16_);
 }
 
+void TextDecoder::dropByteOrderMark(std::u16string &units, std::size_t start) {
+    if (!atStart_ || units.size() == start)
+        return;
+    atStart_ = false;
+    if (units[start] == u'\uFEFF')
+        units.erase(start, 1);
+}
+
+std::size_t TextDecoder::takeUtf16ByteOrderMark() {
+    if (!atStart_ || carry_.size() < 2)
+        return 0;
+    atStart_ = false;
+    if (carry_.starts_with("\xFE\xFF"))
+        bigEndian_ = true;
+    else if (!carry_.starts_with("\xFF\xFE"))
+        return 0;
+    return 2;
+}
+
 std::optional<CodecError> TextDecoder::decode(std::string_view bytes, bool endOfInput,
                                               std::u16string &units) {
     carry_.append(bytes);
     std::size_t used = 0;
+    const std::size_t start = units.size();
     if (utf16_) {
-        used = carry_.size() & ~std::size_t{1};
-        const std::size_t start = units.size();
-        units.resize(start + used / 2);
-        std::memcpy(units.data() + start, carry_.data(), used);
+        const std::size_t mark = takeUtf16ByteOrderMark();
+        const std::size_t count = (carry_.size() - mark) / 2;
+        units.resize(start + count);
+        std::memcpy(units.data() + start, carry_.data() + mark, count * 2);
+        if (bigEndian_)
+            for (auto unit = units.begin() + static_cast<std::ptrdiff_t>(start);
+                 unit != units.end(); ++unit)
+                *unit = static_cast<char16_t>(*unit << 8 | *unit >> 8);
+        used = mark + count * 2;
     } else {
         const std::size_t ascii = asciiPrefix(carry_.data(), carry_.size());
         units.append(carry_.begin(), carry_.begin() + static_cast<std::ptrdiff_t>(ascii));
@@ -74,9 +99,11 @@ std::optional<CodecError> TextDecoder::decode(std::string_view bytes, bool endOf
         const Converted result =
             convert(toUtf16_, carry_.data() + ascii, carry_.size() - ascii, converted);
         used = ascii + result.used;
-        const std::size_t start = units.size();
-        units.resize(start + converted.size() / 2);
-        std::memcpy(units.data() + start, converted.data(), converted.size() & ~std::size_t{1});
+        const std::size_t convertedStart = units.size();
+        units.resize(convertedStart + converted.size() / 2);
+        std::memcpy(units.data() + convertedStart, converted.data(),
+                    converted.size() & ~std::size_t{1});
+        dropByteOrderMark(units, start);
         if (result.error == EILSEQ)
             return CodecError{consumed_ + used};
     }

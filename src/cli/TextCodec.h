@@ -1,5 +1,7 @@
-// Standard input's bytes to UTF-16 code units and back, a chunk at a time: UTF-8
-// through iconv, which refuses what is not UTF-8, or UTF-16LE as it stands.
+// Input bytes to UTF-16 code units and back, a chunk at a time: UTF-8 through
+// iconv, which refuses what is not UTF-8, or UTF-16 as it stands. A leading
+// byte-order mark is an encoding marker, not text: it is dropped, and in UTF-16
+// it says which byte order the rest has.
 #pragma once
 
 #include <cstddef>
@@ -25,11 +27,17 @@ public:
 
     // Appends the code units of `bytes` to `units`; bytes of a character cut at the
     // chunk's end wait for the next call. `endOfInput` tells that no more bytes come.
+    // Offsets count the stream's bytes, byte-order mark included.
     [[nodiscard]] std::optional<CodecError> decode(std::string_view bytes, bool endOfInput,
                                                    std::u16string &units);
 
 private:
+    void dropByteOrderMark(std::u16string &units, std::size_t start);
+    std::size_t takeUtf16ByteOrderMark();
+
     bool utf16_;
+    bool atStart_ = true;
+    bool bigEndian_ = false;
     iconv_t toUtf16_;
     std::string carry_;
     std::uint64_t consumed_ = 0;

@@ -1,10 +1,53 @@
 // hexloom-format: the window's conversion for scripts and build systems.
 #include "Options.h"
+#include "OutputFile.h"
+#include "ProgressLine.h"
+#include "SignalCleanup.h"
 #include "StreamFormatter.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <memory>
+
+#include <fcntl.h>
 #include <unistd.h>
+
+namespace {
+
+int fail(const std::string &message) {
+    std::fprintf(stderr, "hexloom-format: %s\n", message.c_str());
+    return 2;
+}
+
+int run(const cli::Options &options) {
+    cli::Streams streams;
+    if (options.input != cli::kStandardStream) {
+        streams.input = open(options.input.c_str(), O_RDONLY | O_CLOEXEC);
+        if (streams.input < 0)
+            return fail("cannot open '" + options.input + "': " + std::strerror(errno));
+        streams.inputName = "'" + options.input + "'";
+    }
+    cli::signalCleanup::install();
+    const auto output = options.output == cli::kStandardStream
+                            ? std::make_unique<cli::OutputFile>()
+                            : std::make_unique<cli::OutputFile>(options.output);
+    streams.output = output->fd();
+    streams.outputName = output->name();
+    streams.progress = cli::progressWanted(STDERR_FILENO, output->fd());
+
+    if (cli::formatStream(options, streams) != 0) {
+        if (const auto warning = output->abandon())
+            fail(*warning);
+        return 2;
+    }
+    if (const auto error = output->commit())
+        return fail(*error);
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
     const auto parsed = cli::parseCommandLine({argv + 1, argv + argc});
@@ -17,10 +60,8 @@ int main(int argc, char **argv) {
         return 2;
     }
     try {
-        return cli::formatStream(std::get<cli::Options>(parsed), STDIN_FILENO, STDOUT_FILENO,
-                                 stderr);
+        return run(std::get<cli::Options>(parsed));
     } catch (const std::exception &failure) {
-        std::fprintf(stderr, "hexloom-format: %s\n", failure.what());
-        return 2;
+        return fail(failure.what());
     }
 }

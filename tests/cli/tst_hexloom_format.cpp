@@ -1,80 +1,55 @@
 #include "FormatByteArray.h"
-#include "Options.h"
-#include "StreamFormatter.h"
+#include "ToolRun.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 namespace {
-
-// One memory-backed file, as standard input or output would be.
-class MemoryFile {
-public:
-    explicit MemoryFile(const std::string &contents = {})
-        : fd_(memfd_create("hexloom", 0)) {
-        EXPECT_EQ(::write(fd_, contents.data(), contents.size()), ssize_t(contents.size()));
-        lseek(fd_, 0, SEEK_SET);
-    }
-    ~MemoryFile() { close(fd_); }
-    int fd() const { return fd_; }
-    std::string contents() const {
-        std::string all(lseek(fd_, 0, SEEK_END), '\0');
-        EXPECT_EQ(pread(fd_, all.data(), all.size(), 0), ssize_t(all.size()));
-        return all;
-    }
-
-private:
-    int fd_;
-};
-
-struct Result {
-    int status;
-    std::string output;
-    std::string errors;
-};
-
-Result runTool(const std::string &input, const cli::Options &options) {
-    MemoryFile in(input), out;
-    char *errorText = nullptr;
-    std::size_t errorSize = 0;
-    std::FILE *errors = open_memstream(&errorText, &errorSize);
-    const int status = cli::formatStream(options, in.fd(), out.fd(), errors);
-    std::fclose(errors);
-    Result result{status, out.contents(), errorText};
-    std::free(errorText);
-    return result;
-}
 
 std::string asBytes(const std::u16string &units) {
     return {reinterpret_cast<const char *>(units.data()), units.size() * 2};
 }
 
-std::u16string formatted(const std::u16string &text, const cli::Options &options) {
-    return *formatting::FormatByteArray(
-        text, options.upperCase, [&] { return options.bytesPerLine; }, [] {}, [](int) {});
+std::string swapped(std::string bytes) {
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        std::swap(bytes[i], bytes[i + 1]);
+    return bytes;
 }
 
-// Across many chunks and with every kind of blank, the stream gives exactly
-// what the window's formatter gives for the whole text.
+// What the window's output box holds for `text`, and the line break after it
+// that makes the output a text file.
+std::u16string formatted(const std::u16string &text, const cli::Options &options) {
+    return *formatting::FormatByteArray(
+               text, options.upperCase, [&] { return options.bytesPerLine; }, [] {}, [](int) {}) +
+           u"\r\n";
+}
+
+cli::Options utf16Options(bool upperCase = true, std::int32_t bytesPerLine = 10) {
+    cli::Options options;
+    options.upperCase = upperCase;
+    options.bytesPerLine = bytesPerLine;
+    options.utf16 = true;
+    return options;
+}
+
+// Across many chunks, pieces of every size and every kind of blank, the stream
+// gives exactly what the window's formatter gives for the whole text.
 TEST(HexloomFormat, StreamsTheSameOutputAsTheFormatter) {
     std::mt19937 random(3);
     const char16_t alphabet[] = u"0123456789abcdefXYZ \r\n\t\v";
     std::u16string text(700'001, u' ');
     for (char16_t &c : text)
         c = alphabet[random() % 24];
-    for (const cli::Options options : {cli::Options{true, 10, true}, cli::Options{false, 7, true},
-                                       cli::Options{true, 0, true}}) {
-        const Result result = runTool(asBytes(text), options);
+    for (const cli::Options &options :
+         {utf16Options(true, 10), utf16Options(false, 7), utf16Options(true, 0)}) {
+        const ToolResult result = runThroughPipes(asBytes(text), options, 4093);
         ASSERT_EQ(result.status, 0) << result.errors;
         EXPECT_EQ(result.output, asBytes(formatted(text, options)));
     }
     std::string ascii(text.begin(), text.end());
-    const Result utf8 = runTool(ascii, {});
+    const ToolResult utf8 = runThroughPipes(ascii, {});
     const std::u16string expected = formatted(text, {});
     EXPECT_EQ(utf8.output, std::string(expected.begin(), expected.end()));
 }
@@ -82,88 +57,147 @@ TEST(HexloomFormat, StreamsTheSameOutputAsTheFormatter) {
 TEST(HexloomFormat, Utf16KeepsLoneSurrogates) {
     const std::u16string text = u"\xD800"
                                 u"A \xDFFF";
-    const cli::Options utf16{true, 10, true};
-    EXPECT_EQ(runTool(asBytes(text), utf16).output, asBytes(formatted(text, utf16)));
+    EXPECT_EQ(runThroughPipes(asBytes(text), utf16Options()).output,
+              asBytes(formatted(text, utf16Options())));
 }
+
+TEST(HexloomFormat, EmptyInputWritesNothing) {
+    const ToolResult result = runThroughPipes("", {});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.output, "");
+}
+
+struct Conversion {
+    const char *name;
+    std::string input;
+    cli::Options options;
+    std::string output;
+};
+
+// Named, so that test listings show the case's name rather than its bytes.
+void PrintTo(const Conversion &c, std::ostream *os) {
+    *os << c.name;
+}
+
+class HexloomFormatConverts : public testing::TestWithParam<Conversion> {};
+
+TEST_P(HexloomFormatConverts, ToExactlyThisOutput) {
+    const ToolResult result = runThroughPipes(GetParam().input, GetParam().options, 1);
+    EXPECT_EQ(result.status, 0) << result.errors;
+    EXPECT_EQ(result.output, GetParam().output);
+}
+
+cli::Options withLineFeeds(cli::Options options) {
+    options.lineFeedOnly = true;
+    return options;
+}
+
+const std::u16string kTwoLines = u"const byte code[] = {\r\n\t0x0A, 0xB0, \r\n\t0xC1\r\n};\r\n";
+const std::string kTwoLinesUtf8(kTwoLines.begin(), kTwoLines.end());
+const std::string kTwoLinesLf = "const byte code[] = {\n\t0x0A, 0xB0, \n\t0xC1\n};\n";
+
+// The input goes in one byte at a time, so that a byte-order mark arrives in pieces.
+INSTANTIATE_TEST_SUITE_P(
+    Table, HexloomFormatConverts,
+    testing::Values(Conversion{"crlf_by_default", "0a b0\r\nc1", {true, 2}, kTwoLinesUtf8},
+                    Conversion{"lf", "0a b0\r\nc1", withLineFeeds({true, 2}), kTwoLinesLf},
+                    Conversion{"utf8_mark_skipped",
+                               "\xEF\xBB\xBF"
+                               "0ab0c1",
+                               {true, 2},
+                               kTwoLinesUtf8},
+                    Conversion{"only_one_utf8_mark_skipped", "\xEF\xBB\xBF\xEF\xBB\xBF",
+                               withLineFeeds({}), "const byte code[] = {\n\t0x0\xEF\xBB\xBF\n};\n"},
+                    Conversion{"utf8_mark_alone_is_empty", "\xEF\xBB\xBF", {}, ""},
+                    Conversion{"utf8_mark_later_is_data", "0\xEF\xBB\xBF", withLineFeeds({}),
+                               "const byte code[] = {\n\t0x0\xEF\xBB\xBF\n};\n"},
+                    Conversion{"utf16_little_endian_mark", "\xFF\xFE" + asBytes(u"0ab0c1"),
+                               utf16Options(true, 2), asBytes(kTwoLines)},
+                    Conversion{"utf16_big_endian_mark", "\xFE\xFF" + swapped(asBytes(u"0ab0c1")),
+                               utf16Options(true, 2), asBytes(kTwoLines)},
+                    Conversion{"utf16_without_mark_is_little_endian", asBytes(u"0ab0c1"),
+                               utf16Options(true, 2), asBytes(kTwoLines)},
+                    Conversion{"utf16_lf", "\xFE\xFF" + swapped(asBytes(u"0ab0c1")),
+                               withLineFeeds(utf16Options(true, 2)),
+                               asBytes(std::u16string(kTwoLinesLf.begin(), kTwoLinesLf.end()))}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 struct Refusal {
     const char *name;
     std::string input;
-    bool utf16;
+    cli::Options options;
     const char *message;
 };
 
-// Named, so that test listings show the case's name rather than its bytes.
 void PrintTo(const Refusal &r, std::ostream *os) {
     *os << r.name;
 }
 
 class HexloomFormatRefuses : public testing::TestWithParam<Refusal> {};
 
+// Each input is found bad before anything is written, even when the fault is at
+// its very end and it comes through a pipe in pieces.
 TEST_P(HexloomFormatRefuses, WithStatusTwoAndNoOutput) {
-    cli::Options options;
-    options.utf16 = GetParam().utf16;
-    const Result result = runTool(GetParam().input, options);
+    const ToolResult result = runThroughPipes(GetParam().input, GetParam().options, 3);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.output, "");
     EXPECT_NE(result.errors.find(GetParam().message), std::string::npos) << result.errors;
+    EXPECT_EQ(result.errors.find('\n'), result.errors.size() - 1) << result.errors;
+}
+
+cli::Options strict(cli::Options options = {}) {
+    options.strict = true;
+    return options;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, HexloomFormatRefuses,
-    testing::Values(Refusal{"bad_byte", "AB C\xff", false, "at byte offset 4"},
-                    Refusal{"surrogate_in_utf8", "AB\xed\xa0\x80", false, "at byte offset 2"},
-                    Refusal{"cut_sequence_at_end", "ABC\xe4\xb8", false, "at byte offset 3"},
-                    Refusal{"bad_byte_after_first_chunk", std::string(300'000, 'A') + "\xc3\x28",
-                            false, "at byte offset 300000"},
-                    Refusal{"split_supplementary", "A\xf0\x9f\x98\x80", false, "--utf16"},
-                    Refusal{"odd_utf16", "AB\x00C", true, "half a code unit"}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(HexloomFormat, EmptyInputWritesNothing) {
-    const Result result = runTool("", {});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.output, "");
-}
-
-struct CommandLine {
-    const char *name;
-    std::vector<std::string> arguments;
-    bool valid;
-    cli::Options options;
-};
-
-void PrintTo(const CommandLine &c, std::ostream *os) {
-    *os << c.name;
-}
-
-class CommandLines : public testing::TestWithParam<CommandLine> {};
-
-TEST_P(CommandLines, Parse) {
-    const auto parsed = cli::parseCommandLine(GetParam().arguments);
-    if (!GetParam().valid) {
-        EXPECT_TRUE(std::holds_alternative<cli::UsageError>(parsed));
-        return;
-    }
-    const auto &options = std::get<cli::Options>(parsed);
-    EXPECT_EQ(options.upperCase, GetParam().options.upperCase);
-    EXPECT_EQ(options.bytesPerLine, GetParam().options.bytesPerLine);
-    EXPECT_EQ(options.utf16, GetParam().options.utf16);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, CommandLines,
     testing::Values(
-        CommandLine{"defaults", {}, true, {true, 10, false}},
-        CommandLine{
-            "all", {"--lower", "--bytes-per-line", "-3", "--utf16"}, true, {false, -3, true}},
-        CommandLine{"equals_form", {"--bytes-per-line=16"}, true, {true, 16, false}},
-        CommandLine{
-            "int32_min", {"--bytes-per-line", "-2147483648"}, true, {true, INT32_MIN, false}},
-        CommandLine{"too_big", {"--bytes-per-line", "2147483648"}, false, {}},
-        CommandLine{"not_a_number", {"--bytes-per-line", "10x"}, false, {}},
-        CommandLine{"missing_value", {"--bytes-per-line"}, false, {}},
-        CommandLine{"unknown", {"--upper"}, false, {}}),
+        Refusal{"bad_byte", "AB C\xff", {}, "at byte offset 4"},
+        Refusal{"surrogate_in_utf8", "AB\xed\xa0\x80", {}, "at byte offset 2"},
+        Refusal{"cut_sequence_at_end", "ABC\xe4\xb8", {}, "at byte offset 3"},
+        Refusal{"bad_byte_after_mark",
+                "\xEF\xBB\xBF"
+                "AB\xff",
+                {},
+                "at byte offset 5"},
+        Refusal{"split_supplementary", "A\xf0\x9f\x98\x80", {}, "--utf16"},
+        Refusal{"odd_utf16", "AB\x00C", utf16Options(), "half a code unit"},
+        Refusal{"strict_letter", "0a 1B\n2c 3G", strict(),
+                "'G' at character offset 10 (line 2, column 5)"},
+        Refusal{"strict_crlf_is_one_line_end", "0a\r\n1b\r\n  x", strict(),
+                "'x' at character offset 10 (line 3, column 3)"},
+        Refusal{"strict_lone_cr_ends_a_line", "0a\r\r1b,", strict(),
+                "',' at character offset 6 (line 3, column 3)"},
+        Refusal{"strict_tab_and_vt_are_blanks", "\t0a\v1b-", strict(),
+                "'-' at character offset 6 (line 1, column 7)"},
+        Refusal{"strict_non_ascii_by_code_point", "0a\xc3\xa9", strict(),
+                "U+00E9 at character offset 2 (line 1, column 3)"},
+        Refusal{"strict_supplementary_by_code_point", "0a\xf0\x9f\x98\x80", strict(),
+                "U+1F600 at character offset 2"},
+        Refusal{"strict_invisible_by_code_point", "0a\xc2\xa0", strict(), "U+00A0"},
+        Refusal{"strict_nul", std::string("0a\0", 3), strict(), "U+0000"},
+        Refusal{"strict_mark_not_counted",
+                "\xEF\xBB\xBF"
+                "0x",
+                strict(), "'x' at character offset 1 (line 1, column 2)"},
+        Refusal{"strict_before_bad_utf8", "0az\xff", strict(), "'z' at character offset 2"},
+        Refusal{"strict_odd_digits", "0a 1b\r\n2 ", strict(),
+                "an odd number of hex digits: the last one, at character offset 7 (line 2, "
+                "column 1), has no partner"},
+        Refusal{"strict_utf16", asBytes(u"0a\n0x"), strict(utf16Options()),
+                "'x' at character offset 4 (line 2, column 2)"}),
     [](const auto &info) { return std::string(info.param.name); });
+
+// Without --strict every character is data, as in the window.
+TEST(HexloomFormat, StrictAcceptsWhatItShould) {
+    const std::string dump = "\xEF\xBB\xBF 0a1B\t2c\v3D\r\n4e 5F\n\r\n";
+    const ToolResult loose = runThroughPipes(dump, {});
+    const ToolResult checked = runThroughPipes(dump, strict());
+    EXPECT_EQ(checked.status, 0) << checked.errors;
+    EXPECT_EQ(checked.output, loose.output);
+    EXPECT_EQ(runThroughPipes("0G", {}).status, 0);
+    EXPECT_EQ(runThroughPipes("0", {}).status, 0);
+}
 
 } // namespace
