@@ -24,7 +24,7 @@ void measure(double mebibytes) {
     const std::u16string dump = makeHexDump(static_cast<std::size_t>(mebibytes * 1048576));
     QElapsedTimer clock;
     clock.start();
-    Form1->bsknrichedt_aob->setPlainText(QString::fromStdU16String(dump));
+    Form1->bsknrichedt_aob->setText(QString::fromStdU16String(dump));
     const qint64 setInput = clock.restart();
     QCoreApplication::processEvents();
 

@@ -18,7 +18,7 @@ int main(int argc, char **argv) {
     auto *const worker = controls.worker;
 
     const std::u16string dump = makeHexDump(16u << 20);
-    controls.input->setPlainText(QString::fromStdU16String(dump));
+    controls.input->setText(QString::fromStdU16String(dump));
 
     double bestWorker = 1e9, bestBare = 1e9;
     for (int round = 0; round < 5; ++round) {

@@ -3,14 +3,13 @@
 #include "Application.h"
 #include "FormatByteArray.h"
 #include "IntegerEdit.h"
-#include "PlainTextBox.h"
 #include "ProgressBar.h"
-#include "ReadOnlyTextBox.h"
 #include "SkinButton.h"
+#include "TextView.h"
 #include "UiHandoff.h"
 
-#include <memory>
 #include <new>
+#include <optional>
 #include <stdexcept>
 
 using platform::UiHandoff;
@@ -25,8 +24,8 @@ const QString kOutOfMemory =
 
 } // namespace
 
-TFormatThread::TFormatThread(bool createSuspended, platform::PlainTextBox *aobEdit,
-                             platform::ReadOnlyTextBox *fmtEdit, QRadioButton *upperCaseRadio,
+TFormatThread::TFormatThread(bool createSuspended, platform::TextView *aobEdit,
+                             platform::TextView *fmtEdit, QRadioButton *upperCaseRadio,
                              platform::IntegerEdit *bytePerLineEdit,
                              platform::SkinButton *formatButton, platform::ProgressBar *progressBar)
     : SuspendableThread(createSuspended)
@@ -49,13 +48,13 @@ void TFormatThread::execute() {
 
 void TFormatThread::FormatOnce() {
     UiHandoff::post(fmtEdit, [box = fmtEdit] { box->clear(); });
-    std::shared_ptr<platform::TextContent> content;
+    std::optional<QString> content;
     bool hadInput = false;
     try {
-        // QString shares its data: the worker holds the text without a copy, and an
-        // edit of the box meanwhile detaches the box's own text, not this one.
+        // QString shares its data: the worker holds the box's text without a copy, and
+        // an edit of the box meanwhile detaches the box's own text, not this one.
         const QString text =
-            UiHandoff::fetch(aobEdit, [box = aobEdit] { return box->toPlainText(); });
+            UiHandoff::fetch(aobEdit, [box = aobEdit]() -> QString { return box->text(); });
         hadInput = !text.isEmpty();
         const bool upperCase = UiHandoff::fetch(
             upperCaseRadio, [radio = upperCaseRadio] { return radio->isChecked(); });
@@ -76,8 +75,14 @@ void TFormatThread::FormatOnce() {
         if (output) {
             UiHandoff::post(formatButton,
                             [button = formatButton] { button->setCaption(kWriting); });
-            // The lines are found here, so that the UI thread only takes the text over.
-            content = std::make_shared<platform::TextContent>(std::move(*output));
+            // The formatter's buffer has room for the longest output; the box keeps a
+            // copy of the real size, made here rather than on the UI thread. The box
+            // shows the output as one added line, with its line break.
+            content.emplace();
+            content->reserve(static_cast<qsizetype>(output->size()) + 2);
+            content->append(QStringView(output->data(), static_cast<qsizetype>(output->size())));
+            content->append(QStringLiteral("\r\n"));
+            output.reset();
         }
     } catch (const std::exception &failure) {
         // Memory ran out (or the text is longer than memory can hold): the input stays,
@@ -95,7 +100,9 @@ void TFormatThread::FormatOnce() {
         return;
     }
 
-    UiHandoff::post(fmtEdit, [box = fmtEdit, content] { box->setContent(std::move(*content)); });
+    UiHandoff::post(fmtEdit, [box = fmtEdit, text = std::move(*content)]() mutable {
+        box->setText(std::move(text));
+    });
     UiHandoff::post(formatButton, [button = formatButton] { button->setCaption(kFormat); });
     UiHandoff::post(progressBar, [bar = progressBar] { bar->setValue(0); });
 }

@@ -10,18 +10,16 @@
 
 namespace platform {
 class IntegerEdit;
-class PlainTextBox;
-class ReadOnlyTextBox;
 class ProgressBar;
 class SkinButton;
+class TextView;
 } // namespace platform
 
 class TFormatThread : public platform::SuspendableThread {
 public:
-    TFormatThread(bool createSuspended, platform::PlainTextBox *aobEdit,
-                  platform::ReadOnlyTextBox *fmtEdit, QRadioButton *upperCaseRadio,
-                  platform::IntegerEdit *bytePerLineEdit, platform::SkinButton *formatButton,
-                  platform::ProgressBar *progressBar);
+    TFormatThread(bool createSuspended, platform::TextView *aobEdit, platform::TextView *fmtEdit,
+                  QRadioButton *upperCaseRadio, platform::IntegerEdit *bytePerLineEdit,
+                  platform::SkinButton *formatButton, platform::ProgressBar *progressBar);
 
     // One run: empty the output, read the input and the case, convert, show the output.
     void FormatOnce();
@@ -30,8 +28,8 @@ protected:
     void execute() override;
 
 private:
-    platform::PlainTextBox *aobEdit;
-    platform::ReadOnlyTextBox *fmtEdit;
+    platform::TextView *aobEdit;
+    platform::TextView *fmtEdit;
     platform::IntegerEdit *bytePerLineEdit;
     platform::SkinButton *formatButton;
     QRadioButton *upperCaseRadio;

@@ -3,18 +3,17 @@
 #pragma once
 
 #include "IntegerEdit.h"
-#include "PlainTextBox.h"
 #include "ProgressBar.h"
-#include "ReadOnlyTextBox.h"
 #include "SkinButton.h"
 #include "TFormatThread.h"
+#include "TextView.h"
 
 #include <QRadioButton>
 
 struct WorkerControls {
     QWidget parent;
-    platform::PlainTextBox *input = new platform::PlainTextBox(&parent);
-    platform::ReadOnlyTextBox *output = new platform::ReadOnlyTextBox(&parent);
+    platform::TextView *input = new platform::TextView(&parent);
+    platform::TextView *output = new platform::TextView(&parent);
     QRadioButton *upperCase = new QRadioButton(&parent);
     QRadioButton *lowerCase = new QRadioButton(&parent);
     platform::IntegerEdit *bytesPerLine = new platform::IntegerEdit(&parent);
@@ -24,6 +23,7 @@ struct WorkerControls {
 
     // As the stored layout starts them: upper case, 10 bytes a line, "格式化".
     WorkerControls() {
+        output->setReadOnly(true);
         upperCase->setChecked(true);
         bytesPerLine->setValue(10);
         button->setCaption(QStringLiteral("格式化"));

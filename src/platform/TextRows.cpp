@@ -1,0 +1,121 @@
+#include "TextRows.h"
+
+#include <QChar>
+
+#include <algorithm>
+
+namespace platform {
+
+TextRows::TextRows(CharacterWidths widths, qreal width)
+    : widths_(std::move(widths))
+    , width_(width) {}
+
+qsizetype TextRows::nextRowStart(QStringView text, qsizetype start) const {
+    const char16_t *const units = text.utf16();
+    const qsizetype size = text.size();
+    qreal x = 0;
+    qsizetype breakAfter = start;
+    for (qsizetype i = start; i < size; ++i) {
+        const char16_t c = units[i];
+        if (c == u'\n')
+            return i + 1;
+        if (c == u' ' || c == u'\t') {
+            x = c == u'\t' ? widths_.afterTab(x) : x + widths_.advance(c);
+            breakAfter = i + 1;
+            continue;
+        }
+        if (c == u'\r' && i + 1 < size && units[i + 1] == u'\n')
+            continue;
+        const bool pair =
+            QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(units[i + 1]);
+        const qreal advance = pair ? widths_.advance(c, units[i + 1]) : widths_.advance(c);
+        if (x + advance > width_ && i > start)
+            return breakAfter > start ? breakAfter : i;
+        x += advance;
+        i += pair;
+    }
+    return size;
+}
+
+template <class Stop>
+qsizetype TextRows::wrapFrom(QStringView text, qsizetype start, std::vector<qsizetype> &rows,
+                             Stop &&stop) const {
+    for (;;) {
+        const qsizetype next = nextRowStart(text, start);
+        if (next == text.size()) {
+            // A text that ends in a line break has an empty last row after it.
+            if (next > start && text[next - 1] == u'\n') {
+                if (stop(next))
+                    return next;
+                rows.push_back(next);
+            }
+            return -1;
+        }
+        if (stop(next))
+            return next;
+        rows.push_back(next);
+        start = next;
+    }
+}
+
+void TextRows::wrap(QStringView text) {
+    std::vector<qsizetype> rows{0};
+    wrapFrom(text, 0, rows, [](qsizetype) { return false; });
+    starts_.swap(rows);
+}
+
+void TextRows::update(QStringView text, qsizetype position, qsizetype removed, qsizetype inserted) {
+    const qsizetype delta = inserted - removed;
+    // The unit before the edit counts too: a CR before LF and a surrogate pair take
+    // their width from the unit after them. The row before may take in what now
+    // fits at its end.
+    qsizetype first = rowOf(std::max<qsizetype>(0, position - 1));
+    if (first > 0 && text[starts_[first] - 1] != u'\n')
+        --first;
+
+    // Old rows that start behind the edit start where they did, moved by `delta`;
+    // rewrapping stops at the first new row that starts where an old one does.
+    const auto old = starts_.begin();
+    auto known = std::lower_bound(old + first + 1, starts_.end(), position + removed);
+    std::vector<qsizetype> fresh;
+    const qsizetype met = wrapFrom(text, starts_[first], fresh, [&](qsizetype next) {
+        while (known != starts_.end() && *known + delta < next)
+            ++known;
+        return known != starts_.end() && *known + delta == next;
+    });
+    if (met < 0)
+        known = starts_.end();
+
+    const auto keptBefore = static_cast<std::size_t>(first + 1);
+    const auto knownAt = static_cast<std::size_t>(known - old);
+    const auto replaced = knownAt - keptBefore;
+    if (const auto needed = starts_.size() - replaced + fresh.size(); needed > starts_.capacity())
+        starts_.reserve(std::max(needed, starts_.capacity() + starts_.capacity() / 2));
+    // Nothing below allocates: the rows change only once all is in hand.
+    for (auto row = starts_.begin() + static_cast<qsizetype>(knownAt); row != starts_.end(); ++row)
+        *row += delta;
+    const auto overlap = std::min(replaced, fresh.size());
+    const auto at = std::copy_n(fresh.begin(), overlap, starts_.begin() + first + 1);
+    if (replaced > fresh.size())
+        starts_.erase(at, at + static_cast<qsizetype>(replaced - fresh.size()));
+    else
+        starts_.insert(at, fresh.begin() + static_cast<qsizetype>(overlap), fresh.end());
+}
+
+qsizetype TextRows::end(QStringView text, qsizetype row) const {
+    const qsizetype start = starts_[row];
+    qsizetype end = row + 1 < count() ? starts_[row + 1] : text.size();
+    if (end > start && text[end - 1] == u'\n') {
+        --end;
+        if (end > start && text[end - 1] == u'\r')
+            --end;
+    }
+    return end;
+}
+
+qsizetype TextRows::rowOf(qsizetype position) const {
+    const auto after = std::upper_bound(starts_.begin(), starts_.end(), position);
+    return std::max<qsizetype>(0, after - starts_.begin() - 1);
+}
+
+} // namespace platform
