@@ -53,18 +53,25 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: cli_bench path/to/hexloom-format\n");
         return 1;
     }
-    const std::string input = "/tmp/hexloom-cli-bench.txt";
+    // A name of its own, so that benches run side by side do not share a file.
+    std::string input = "/tmp/hexloom-cli-bench-XXXXXX";
+    const int inputFd = mkstemp(input.data());
+    if (inputFd < 0) {
+        std::perror("mkstemp");
+        return 1;
+    }
     // Written by a child process: a child inherits its parent's peak RSS, so the
     // bench itself must stay small for the figure to be hexloom-format's own.
     if (const pid_t writer = fork(); writer == 0) {
         const std::u16string dump = makeHexDump(48u << 20);
         const std::string ascii(dump.begin(), dump.end());
-        std::FILE *file = std::fopen(input.c_str(), "wb");
+        std::FILE *file = fdopen(inputFd, "wb");
         std::fwrite(ascii.data(), 1, ascii.size(), file);
         std::fclose(file);
         _exit(0);
     } else {
         waitpid(writer, nullptr, 0);
+        close(inputFd);
     }
     const char *const ours[] = {argv[1], nullptr};
     const char *const theirs[] = {"/bin/sh", "-c", "xxd -r -p | xxd -i", nullptr};
