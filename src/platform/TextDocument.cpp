@@ -88,8 +88,12 @@ void TextDocument::apply(Step step, Edit kind) {
 
 void TextDocument::replace(qsizetype position, const QString &removed, const QString &inserted) {
     // Room for the text before and after the change, so that neither the change nor
-    // taking it back allocates.
-    text_.reserve(std::max(text_.size(), text_.size() - removed.size() + inserted.size()));
+    // taking it back allocates; grown by half at a time, so that typing into a large
+    // text does not copy it at every key.
+    const qsizetype needed =
+        std::max(text_.size(), text_.size() - removed.size() + inserted.size());
+    if (needed > text_.capacity() || !text_.isDetached())
+        text_.reserve(std::max(needed, text_.capacity() + text_.capacity() / 2));
     text_.replace(position, removed.size(), inserted);
     if (!observer_)
         return;

@@ -8,12 +8,54 @@ namespace platform {
 
 TextRows::TextRows(CharacterWidths widths, qreal width)
     : widths_(std::move(widths))
-    , width_(width) {}
+    , width_(CharacterWidths::fromPixels(width)) {}
 
-qsizetype TextRows::nextRowStart(QStringView text, qsizetype start) const {
+qsizetype TextRows::nextAsciiRowStart(QStringView text, qsizetype start) const {
+    const CharacterWidths::Width advance = widths_.asciiAdvance();
+    if (advance <= 0)
+        return -1;
     const char16_t *const units = text.utf16();
     const qsizetype size = text.size();
-    qreal x = 0;
+    // Tabs that open the row, as they open every line of an array.
+    qsizetype first = start;
+    CharacterWidths::Width indent = 0;
+    while (first < size && units[first] == u'\t') {
+        indent = widths_.afterTab(indent);
+        ++first;
+    }
+    const qsizetype fitting = first > start ? (width_ - indent) / advance
+                                            : std::max<CharacterWidths::Width>(1, width_ / advance);
+    if (fitting <= 0)
+        return -1;
+    const qsizetype overflow = first + fitting;
+    const qsizetype checked = std::min(size, overflow + 1);
+    qsizetype lastBlank = first - 1;
+    for (qsizetype i = first; i < checked; ++i) {
+        const char16_t c = units[i];
+        if (char16_t(c - 0x20) >= 0x5f) {
+            if (c == u'\n')
+                return i + 1;
+            if (c == u'\r' && i + 1 < size && units[i + 1] == u'\n')
+                return i + 2;
+            return -1;
+        }
+        if (c == u' ')
+            lastBlank = i;
+    }
+    if (size <= overflow)
+        return size;
+    // Blanks where the row overflows hang past its end: the full scan sees to them.
+    if (units[overflow] == u' ')
+        return -1;
+    return lastBlank >= start ? lastBlank + 1 : overflow;
+}
+
+qsizetype TextRows::nextRowStart(QStringView text, qsizetype start) const {
+    if (const qsizetype next = nextAsciiRowStart(text, start); next >= 0)
+        return next;
+    const char16_t *const units = text.utf16();
+    const qsizetype size = text.size();
+    CharacterWidths::Width x = 0;
     qsizetype breakAfter = start;
     for (qsizetype i = start; i < size; ++i) {
         const char16_t c = units[i];
@@ -28,7 +70,8 @@ qsizetype TextRows::nextRowStart(QStringView text, qsizetype start) const {
             continue;
         const bool pair =
             QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(units[i + 1]);
-        const qreal advance = pair ? widths_.advance(c, units[i + 1]) : widths_.advance(c);
+        const CharacterWidths::Width advance =
+            pair ? widths_.advance(c, units[i + 1]) : widths_.advance(c);
         if (x + advance > width_ && i > start)
             return breakAfter > start ? breakAfter : i;
         x += advance;

@@ -35,11 +35,14 @@ public:
     // The row `position` is in; a position where a row wraps is in the later row.
     [[nodiscard]] qsizetype rowOf(qsizetype position) const;
     [[nodiscard]] const CharacterWidths &widths() const { return widths_; }
-    [[nodiscard]] qreal width() const { return width_; }
+    [[nodiscard]] qreal width() const { return qreal(width_) / CharacterWidths::kUnitsPerPixel; }
 
 private:
     // Where the row that starts at `start` ends and the next one starts.
     [[nodiscard]] qsizetype nextRowStart(QStringView text, qsizetype start) const;
+    // The same for a row of printable ASCII in a fixed-pitch font, which is most of
+    // what a dump holds; -1 where the row is not one.
+    [[nodiscard]] qsizetype nextAsciiRowStart(QStringView text, qsizetype start) const;
     // Appends the starts of the rows after the one at `start` to `rows`, until a row
     // starts at a position `stop` says is known; returns where that is, or -1 at the end.
     template <class Stop>
@@ -47,7 +50,7 @@ private:
                        Stop &&stop) const;
 
     CharacterWidths widths_;
-    qreal width_;
+    CharacterWidths::Width width_;
     std::vector<qsizetype> starts_{0};
 };
 

@@ -80,6 +80,10 @@ void TextView::setText(QString text) {
     Q_EMIT textChanged();
 }
 
+void TextView::setCursorPosition(qsizetype position) {
+    moveCaret({position, false}, false);
+}
+
 template <class Edit> void TextView::edit(Edit &&change) {
     try {
         change();

@@ -59,6 +59,7 @@ public:
     [[nodiscard]] bool isEmpty() const { return text().isEmpty(); }
 
     [[nodiscard]] qsizetype cursorPosition() const { return document_.cursor(); }
+    void setCursorPosition(qsizetype position);
     [[nodiscard]] qsizetype anchorPosition() const { return document_.anchor(); }
     [[nodiscard]] QString selectedText() const { return document_.selectedText(); }
     // The rows the text is wrapped into, the first one in view, and how many fit.

@@ -70,6 +70,25 @@ private slots:
         QCOMPARE(wrapped(text, width), starts);
     }
 
+    // Rows of printable ASCII in a fixed-pitch font take a shortcut; a font where
+    // one unused character differs in width takes the full scan. Both agree.
+    void fixedPitchRowsWrapAsTheFullScan() {
+        const CharacterWidths oneOdd([](QStringView c) { return c[0] == u'~' ? 1.5 : 1.0; }, 4);
+        QVERIFY(cellWidths().asciiAdvance() > 0);
+        QCOMPARE(oneOdd.asciiAdvance(), 0);
+        QRandomGenerator random(11);
+        const QString alphabet = QStringLiteral("ab   c\r\n\t\n\t\t");
+        for (int round = 0; round < 200; ++round) {
+            QString text;
+            for (int n = random.bounded(400); n > 0; --n)
+                text += alphabet[random.bounded(alphabet.size())];
+            const int width = random.bounded(1, 30);
+            TextRows full(oneOdd, width);
+            full.wrap(text);
+            QVERIFY2(startsOf(full) == wrapped(text, width), qPrintable(text));
+        }
+    }
+
     void rowEndsAndPositions() {
         const QString text = QStringLiteral("abcdef\r\ngh");
         TextRows rows(cellWidths(), 4);
