@@ -6,8 +6,10 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 mascot=$top/resources/mascot
 python3 "$top/tools/draw_mascot.py" "$mascot"
+# Each frame at 128 px, and at 256 px for screens scaled by 2 (Qt's @2x names).
 for frame in 0 1 2 3; do
     rsvg-convert -w 128 -h 128 "$mascot/PngImage$frame.svg" -o "$mascot/PngImage$frame.png"
+    rsvg-convert -w 256 -h 256 "$mascot/PngImage$frame.svg" -o "$mascot/PngImage$frame@2x.png"
 done
 
 # The icon is the first frame, the figure running: every size from its SVG.
@@ -21,10 +23,11 @@ done
 for size in 16 32 48 64 128 256; do
     cp "$work/$size.png" "$icons/hicolor-$size.png"
 done
-# 16 and 256 colours for old displays: on white, as those images have no alpha.
+# 16 and 256 colours for old displays. Their transparency is a 1-bit mask, which
+# icotool builds from the alpha channel: cut at half opacity.
 for size in 16 32 48; do
-    convert "$work/$size.png" -background white -alpha remove -colors 16 "PNG8:$work/$size-4.png"
-    convert "$work/$size.png" -background white -alpha remove -colors 256 "PNG8:$work/$size-8.png"
+    convert "$work/$size.png" -channel A -threshold 50% +channel -colors 16 "PNG8:$work/$size-4.png"
+    convert "$work/$size.png" -channel A -threshold 50% +channel -colors 256 "PNG8:$work/$size-8.png"
 done
 icotool -c -o "$top/resources/windows/hexloom.ico" \
     -b 4 "$work/16-4.png" -b 4 "$work/32-4.png" -b 4 "$work/48-4.png" \
