@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds Hexloom with its tests and runs them all, headless: the unit and widget
-# tests under Qt's offscreen platform, then the real program under Xvfb in an
-# AddressSanitizer build, started and closed in the middle of a conversion.
+# tests under Qt's offscreen platform, then, in an AddressSanitizer build, the text
+# boxes' random-event test and the real program under Xvfb, started and closed in
+# the middle of a conversion.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/tools/install-deps.sh" test
@@ -12,6 +13,9 @@ cmake --build "$top/build"
 ctest --test-dir "$top/build" --output-on-failure --timeout 600
 
 cmake -S "$top" -B "$top/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-      -DHEXLOOM_SANITIZE=address,undefined -DBUILD_TESTING=OFF
-cmake --build "$top/build-asan" --target hexloom
+      -DHEXLOOM_SANITIZE=address,undefined -DBUILD_TESTING=ON
+cmake --build "$top/build-asan" --target hexloom tst_text_view_monkey
+# The text boxes' random events, under the sanitizers: nothing may crash.
+LSAN_OPTIONS=suppressions=$top/tests/lsan.supp UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    "$top/build-asan/tests/platform/tst_text_view_monkey"
 "$top/tests/app/exit_test.sh" "$top/build-asan/src/app/hexloom"
