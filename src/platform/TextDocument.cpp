@@ -92,8 +92,11 @@ void TextDocument::replace(qsizetype position, const QString &removed, const QSt
     // text does not copy it at every key.
     const qsizetype needed =
         std::max(text_.size(), text_.size() - removed.size() + inserted.size());
-    if (needed > text_.capacity() || !text_.isDetached())
-        text_.reserve(std::max(needed, text_.capacity() + text_.capacity() / 2));
+    const qsizetype capacity = text_.capacity();
+    if (needed > capacity)
+        text_.reserve(std::max(needed, capacity + capacity / 2));
+    else if (!text_.isDetached())
+        text_.reserve(capacity);
     text_.replace(position, removed.size(), inserted);
     if (!observer_)
         return;

@@ -235,6 +235,19 @@ private slots:
         QVERIFY(!document.canRedo());
     }
 
+    // The history shares the texts it keeps with the document; replacing the whole
+    // text again and again must not make room for ever more.
+    void roomStaysBoundedWhenTheTextIsShared() {
+        TextDocument document;
+        document.setText(QString(1000, u'a'));
+        for (int i = 0; i < 200; ++i) {
+            document.selectAll();
+            document.insert(QString(1000, QChar(u'a' + i % 26)));
+        }
+        QVERIFY2(document.text().capacity() < 4000,
+                 qPrintable(QString::number(document.text().capacity())));
+    }
+
     // A change the observer cannot take (memory ran out in the rows) is undone whole.
     void failedChangeLeavesAllAsItWas() {
         TextDocument document;
