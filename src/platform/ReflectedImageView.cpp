@@ -17,23 +17,32 @@ void ReflectedImageView::setImageStorage(const PngImageStorage *storage) {
 
 void ReflectedImageView::setImageIndex(int index) {
     imageIndex_ = index;
-    picture_ = storage_ ? storage_->image(index) : QImage();
-    reflection_ = {};
-    if (!picture_.isNull()) {
-        const int height = picture_.height() / 2;
-        reflection_ = picture_.mirrored(false, true).copy(0, 0, picture_.width(), height);
-        QPainter fade(&reflection_);
-        fade.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        QLinearGradient opacity(0, 0, 0, height);
-        opacity.setColorAt(0, QColor(0, 0, 0, 255 / 3));
-        opacity.setColorAt(1, QColor(0, 0, 0, 0));
-        fade.fillRect(reflection_.rect(), opacity);
-    }
+    loadPicture();
     update();
 }
 
+void ReflectedImageView::loadPicture() {
+    loadedForRatio_ = devicePixelRatioF();
+    picture_ = storage_ ? storage_->image(imageIndex_, loadedForRatio_) : QImage();
+    reflection_ = {};
+    if (picture_.isNull())
+        return;
+    // In the picture's own pixels: a frame drawn at twice the size keeps its detail
+    // in the reflection too.
+    const int height = picture_.height() / 2;
+    reflection_ = picture_.mirrored(false, true).copy(0, 0, picture_.width(), height);
+    reflection_.setDevicePixelRatio(picture_.devicePixelRatio());
+    QPainter fade(&reflection_);
+    fade.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    const qreal logicalHeight = reflection_.deviceIndependentSize().height();
+    QLinearGradient opacity(0, 0, 0, logicalHeight);
+    opacity.setColorAt(0, QColor(0, 0, 0, 255 / 3));
+    opacity.setColorAt(1, QColor(0, 0, 0, 0));
+    fade.fillRect(QRectF(QPointF(0, 0), reflection_.deviceIndependentSize()), opacity);
+}
+
 QRect ReflectedImageView::pictureRect() const {
-    const QSize size = picture_.size();
+    const QSize size = picture_.deviceIndependentSize().toSize();
     const int totalHeight = size.height() + size.height() / 2;
     return {width() / 2 - size.width() / 2, height() / 2 - totalHeight / 2, size.width(),
             size.height()};
@@ -41,10 +50,14 @@ QRect ReflectedImageView::pictureRect() const {
 
 QRect ReflectedImageView::reflectionRect() const {
     const QRect picture = pictureRect();
-    return {picture.left(), picture.bottom() + 1, reflection_.width(), reflection_.height()};
+    return {picture.topLeft() + QPoint(0, picture.height()),
+            reflection_.deviceIndependentSize().toSize()};
 }
 
 void ReflectedImageView::paintEvent(QPaintEvent *) {
+    // The window may have moved to a screen of another scale since the last picture.
+    if (devicePixelRatioF() != loadedForRatio_)
+        loadPicture();
     if (picture_.isNull())
         return;
     QPainter painter(this);

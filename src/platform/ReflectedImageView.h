@@ -1,6 +1,7 @@
 // Draws one picture of an image storage, centred, with its reflection below it:
 // a mirrored copy that starts at a third of the picture's opacity and fades to
-// nothing over half the picture's height.
+// nothing over half the picture's height. On a screen scaled by 2 it draws the
+// storage's "@2x" copies where it has them.
 #pragma once
 
 #include <QImage>
@@ -27,6 +28,8 @@ public:
     // Where the picture goes: centred together with its reflection.
     [[nodiscard]] QRect pictureRect() const;
     [[nodiscard]] QRect reflectionRect() const;
+    // What is drawn, in the picture's own pixels and with its device pixel ratio.
+    [[nodiscard]] const QImage &picture() const { return picture_; }
     [[nodiscard]] const QImage &reflection() const { return reflection_; }
 
 Q_SIGNALS:
@@ -40,10 +43,14 @@ protected:
     }
 
 private:
+    // Takes the picture for this screen's scale from the storage and builds its reflection.
+    void loadPicture();
+
     const PngImageStorage *storage_ = nullptr;
     int imageIndex_ = 0;
     QImage picture_;
     QImage reflection_;
+    qreal loadedForRatio_ = 1;
 };
 
 } // namespace platform
