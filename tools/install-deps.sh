@@ -15,8 +15,17 @@ for package in $packages; do
         missing="$missing $package"
 done
 [ -z "$missing" ] && exit 0
-echo "Installing:$missing"
 sudo=""
-[ "$(id -u)" -eq 0 ] || sudo=sudo
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "These Debian packages are missing:$missing" >&2
+        echo "Installing them needs root, and there is no sudo: run" >&2
+        echo "    su -c '$0 ${1:-build}'" >&2
+        echo "then this command again." >&2
+        exit 1
+    fi
+    sudo=sudo
+fi
+echo "Installing:$missing"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing

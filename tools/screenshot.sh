@@ -4,21 +4,33 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 program=$1 out=${2:-$top/docs/screenshot.png}
-display=:$(( $$ % 400 + 900 ))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-trap 'pkill -x xclip 2>/dev/null; kill $app $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-sleep 1
+. "$top/tools/start_xvfb.sh"
+work=$(mktemp -d)
+xvfb="" app="" clipboard=""
+# Ends only what this script started.
+cleanup() {
+    status=$?
+    set +e
+    for started in "$app" "$clipboard" "$xvfb"; do
+        [ -n "$started" ] && kill "$started" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$work"
+    exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 1' HUP INT TERM
+start_xvfb
+export QT_QPA_PLATFORM=xcb
 "$program" 2>/dev/null &
 app=$!
 window=""
 for _ in $(seq 50); do
-    window=$(xdotool search --onlyvisible --name '^Hexloom$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    window=$(xdotool search --onlyvisible --pid "$app" --name '^Hexloom$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 0.1
 done
-printf '4D 5A 90 00 03 00 00 00 04 00 00 00 FF FF 00 00\nB8 00 00 00 00 00 00 00 40 00 00 00 00 00 00 00\n00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n0E 1F BA 0E 00 B4 09 CD 21 B8 01 4C CD 21 54 68\n69 73 20 70 72 6F 67 72 61 6D 20 63 61 6E 6E 6F\n74 20 62 65 20 72 75 6E 20 69 6E 20 44 4F 53 20\n' |
-    xclip -selection clipboard -i
+printf '4D 5A 90 00 03 00 00 00 04 00 00 00 FF FF 00 00\nB8 00 00 00 00 00 00 00 40 00 00 00 00 00 00 00\n00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n0E 1F BA 0E 00 B4 09 CD 21 B8 01 4C CD 21 54 68\n69 73 20 70 72 6F 67 72 61 6D 20 63 61 6E 6E 6F\n74 20 62 65 20 72 75 6E 20 69 6E 20 44 4F 53 20\n' >"$work/sample.txt"
+serve_clipboard "$work/sample.txt"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # Where the client area starts inside the skin's frame.
 client_x=4 client_y=30

@@ -5,19 +5,29 @@
 # Usage: exit_test.sh path/to/hexloom [start-and-close cycles]
 set -eu
 program=$1 cycles=${2:-30}
+top=$(cd "$(dirname "$0")/../.." && pwd)
+. "$top/tools/start_xvfb.sh"
 work=$(mktemp -d)
-trap 'pkill -x xclip 2>/dev/null; kill $xvfb 2>/dev/null || true; cp "$work/err" /tmp/last-err.txt 2>/dev/null; rm -rf "$work"' EXIT
+xvfb="" pid="" clipboard=""
+# Ends only what this script started, and keeps the status it ended with.
+cleanup() {
+    status=$?
+    set +e
+    for started in "$pid" "$clipboard" "$xvfb"; do
+        [ -n "$started" ] && kill "$started" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$work"
+    exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 1' HUP INT TERM
 
-display=:$(( $$ % 400 + 100 ))
-# Without -noreset the server resets whenever its last client leaves, and a program
-# started during the reset cannot connect.
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done 2>/dev/null || sleep 1
+start_xvfb || { echo "FAIL: no X server for the test"; exit 1; }
+export QT_QPA_PLATFORM=xcb
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:exitcode=99
-export LSAN_OPTIONS=suppressions=$(cd "$(dirname "$0")/.." && pwd)/lsan.supp:print_suppressions=0
+export LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:exitcode=98
 failures=0
 
@@ -25,6 +35,9 @@ failures=0
 # with Alt+F4 and checks how it ended.
 run_once() {
     label=$1; shift
+    if ! kill -0 "$xvfb" 2>/dev/null; then
+        echo "FAIL $label: the X server has gone"; cat "$work/xvfb.log"; exit 1
+    fi
     "$program" >"$work/out" 2>"$work/err" &
     pid=$!
     window=""
@@ -40,9 +53,10 @@ run_once() {
     status=0
     for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$pid" 2>/dev/null; then
-        echo "FAIL $label: still running 30 s after Alt+F4"; kill -9 "$pid"; failures=$((failures + 1)); return
+        echo "FAIL $label: still running 30 s after Alt+F4"; kill -9 "$pid"; pid=""; failures=$((failures + 1)); return
     fi
     wait "$pid" || status=$?
+    pid=""
     if [ "$status" -ne 0 ] || grep -q -E "ERROR: (Address|Leak)Sanitizer|runtime error:" "$work/err"; then
         echo "FAIL $label: exit status $status"; cat "$work/err"; failures=$((failures + 1))
     else
@@ -61,15 +75,18 @@ print('\n'.join(' '.join('%02X' % r.randrange(256) for _ in range(32)) for _ in 
 # Where the client area starts inside the skin's frame.
 client_x=4 client_y=30
 convert_and_close() {
-    xclip -selection clipboard -i "$work/dump.txt" &&
+    serve_clipboard "$work/dump.txt" &&
         xdotool mousemove --window "$window" $((client_x + 330)) $((client_y + 120)) click 1 &&
         xdotool key --window "$window" ctrl+v &&
         sleep 1 &&
         xdotool mousemove --window "$window" $((client_x + 343)) $((client_y + 235)) click 1 &&
         sleep "$1"
 }
-# xclip stays to serve the clipboard; a second one in the next run would fight it.
-stop_serving_clipboard() { pkill -x xclip 2>/dev/null || true; }
+# Our xclip stays to serve the clipboard; a second one in the next run would fight it.
+stop_serving_clipboard() {
+    [ -z "$clipboard" ] || { kill "$clipboard" 2>/dev/null; wait "$clipboard" 2>/dev/null; } || true
+    clipboard=""
+}
 
 for i in $(seq "$cycles"); do
     run_once "start and close $i" idle "0.$(( i % 5 ))"
