@@ -49,18 +49,20 @@ void convertAndPage(int bytesPerLine) {
     output->setFocus();
     QTest::keyClick(output, Qt::Key_Home, Qt::ControlModifier);
     double slowest = 0;
-    long steps = 0, stuck = 0;
+    long steps = 0, stuck = 0, over16 = 0;
     const qsizetype lastPage = output->rows().count() - output->rowsInView();
     while (output->firstVisibleRow() < lastPage) {
         const qsizetype before = output->firstVisibleRow();
-        slowest = std::max(slowest, keyTime(output, Qt::Key_PageDown));
+        const double step = keyTime(output, Qt::Key_PageDown);
+        slowest = std::max(slowest, step);
+        over16 += step > 16;
         ++steps;
         stuck += output->firstVisibleRow() <= before;
     }
     std::printf("  bytes per line %2d: %ld PageDowns through %lld rows, slowest %.2f ms, "
-                "%ld without new rows\n",
+                "%ld over 16 ms, %ld without new rows\n",
                 bytesPerLine, steps, static_cast<long long>(output->rows().count()), slowest,
-                stuck);
+                over16, stuck);
 }
 
 void measure(const char *name, const std::u16string &dump) {

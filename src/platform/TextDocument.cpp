@@ -88,13 +88,13 @@ void TextDocument::apply(Step step, Edit kind) {
 
 void TextDocument::replace(qsizetype position, const QString &removed, const QString &inserted) {
     // Room for the text before and after the change, so that neither the change nor
-    // taking it back allocates; grown by half at a time, so that typing into a large
-    // text does not copy it at every key.
+    // taking it back allocates; grown with room to spare, so that typing into a
+    // large text does not copy it at every key.
     const qsizetype needed =
         std::max(text_.size(), text_.size() - removed.size() + inserted.size());
     const qsizetype capacity = text_.capacity();
     if (needed > capacity)
-        text_.reserve(std::max(needed, capacity + capacity / 2));
+        text_.reserve(std::max(needed + needed / 4, capacity + capacity / 2));
     else if (!text_.isDetached())
         text_.reserve(capacity);
     text_.replace(position, removed.size(), inserted);

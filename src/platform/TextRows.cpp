@@ -3,8 +3,47 @@
 #include <QChar>
 
 #include <algorithm>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace platform {
+
+namespace {
+
+// The first unit in [from, to) that is not printable ASCII, or `to`; `lastBlank`
+// becomes the last blank before it. Eight units at a time where the processor can.
+qsizetype findUnprintable(const char16_t *units, qsizetype from, qsizetype to,
+                          qsizetype &lastBlank) {
+    qsizetype i = from;
+#if defined(__SSE2__)
+    const __m128i below = _mm_set1_epi16(0x20);
+    const __m128i above = _mm_set1_epi16(0x7e);
+    const __m128i blank = _mm_set1_epi16(' ');
+    for (; i + 8 <= to; i += 8) {
+        const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i *>(units + i));
+        // Signed comparisons: units from 0x8000 on count as below 0x20.
+        const __m128i outside =
+            _mm_or_si128(_mm_cmplt_epi16(eight, below), _mm_cmpgt_epi16(eight, above));
+        if (_mm_movemask_epi8(outside))
+            break;
+        if (const auto blanks = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(eight, blank))))
+            lastBlank = i + (31 - std::countl_zero(blanks)) / 2;
+    }
+#endif
+    for (; i < to; ++i) {
+        const char16_t c = units[i];
+        if (char16_t(c - 0x20) >= 0x5f)
+            return i;
+        if (c == u' ')
+            lastBlank = i;
+    }
+    return to;
+}
+
+} // namespace
 
 TextRows::TextRows(CharacterWidths widths, qreal width)
     : widths_(std::move(widths))
@@ -30,17 +69,12 @@ qsizetype TextRows::nextAsciiRowStart(QStringView text, qsizetype start) const {
     const qsizetype overflow = first + fitting;
     const qsizetype checked = std::min(size, overflow + 1);
     qsizetype lastBlank = first - 1;
-    for (qsizetype i = first; i < checked; ++i) {
-        const char16_t c = units[i];
-        if (char16_t(c - 0x20) >= 0x5f) {
-            if (c == u'\n')
-                return i + 1;
-            if (c == u'\r' && i + 1 < size && units[i + 1] == u'\n')
-                return i + 2;
-            return -1;
-        }
-        if (c == u' ')
-            lastBlank = i;
+    if (const qsizetype stop = findUnprintable(units, first, checked, lastBlank); stop < checked) {
+        if (units[stop] == u'\n')
+            return stop + 1;
+        if (units[stop] == u'\r' && stop + 1 < size && units[stop + 1] == u'\n')
+            return stop + 2;
+        return -1;
     }
     if (size <= overflow)
         return size;
