@@ -1,5 +1,6 @@
 #include "OutputFile.h"
 
+#include "OpenFlags.h"
 #include "SignalCleanup.h"
 
 #include <algorithm>
@@ -13,6 +14,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#endif
+
 namespace cli {
 
 namespace {
@@ -25,6 +31,20 @@ std::runtime_error systemError(const std::string &what) {
     return std::runtime_error(what + ": " + std::strerror(errno));
 }
 
+#ifdef _WIN32
+// Links are rare on Windows and need rights to make: the path is taken as it is.
+std::string followLink(const std::string &path) {
+    return path;
+}
+
+// Windows' rename() refuses to replace a file.
+int replaceFile(const char *from, const char *to) {
+    if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return 0;
+    errno = EACCES;
+    return -1;
+}
+#else
 // A link is followed, so that the file it names is replaced and the link stays.
 std::string followLink(const std::string &path) {
     struct stat status {};
@@ -40,6 +60,11 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
+int replaceFile(const char *from, const char *to) {
+    return rename(from, to);
+}
+#endif
+
 } // namespace
 
 OutputFile::OutputFile(int fd)
@@ -48,9 +73,15 @@ OutputFile::OutputFile(int fd)
     struct stat status {};
     if (fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode))
         return;
+#ifdef _WIN32
+    // Windows cannot tell whether a descriptor appends: the cut is made from where
+    // the output stood.
+    start_ = lseek(fd_, 0, SEEK_CUR);
+#else
     // An appending descriptor writes at the end whatever its offset says.
     const int flags = fcntl(fd_, F_GETFL);
     start_ = flags >= 0 && (flags & O_APPEND) ? status.st_size : lseek(fd_, 0, SEEK_CUR);
+#endif
     if (start_ < 0)
         return;
     keep_ = std::max(start_, status.st_size);
@@ -63,7 +94,7 @@ OutputFile::OutputFile(const std::string &path)
     struct stat status {};
     const bool exists = stat(target_.c_str(), &status) == 0;
     if (exists && !S_ISREG(status.st_mode)) {
-        fd_ = open(target_.c_str(), O_WRONLY | O_CLOEXEC);
+        fd_ = open(target_.c_str(), O_WRONLY | kOpenFlags);
         if (fd_ < 0)
             throw systemError("cannot open " + name_);
         ownsFd_ = true;
@@ -71,16 +102,26 @@ OutputFile::OutputFile(const std::string &path)
     }
     const std::size_t folderEnd = target_.rfind('/') + 1; // 0 when there is no slash
     temporary_ = target_.substr(0, folderEnd) + "." + target_.substr(folderEnd) + ".XXXXXX";
+#ifdef _WIN32
+    fd_ = mkstemp(temporary_.data());
+#else
     fd_ = mkostemp(temporary_.data(), O_CLOEXEC);
+#endif
     if (fd_ < 0)
         throw systemError("cannot create a temporary file beside " + name_);
     ownsFd_ = true;
     signalCleanup::removeFile(temporary_.c_str());
+#ifdef _WIN32
+    // The array's CR LF must reach the file as written; permissions stay Windows'.
+    _setmode(fd_, _O_BINARY);
+    (void)exists;
+#else
     if (fchmod(fd_, exists ? status.st_mode & 07777 : newFileMode()) != 0) {
         const auto error = systemError("cannot set the permissions of a file beside " + name_);
         (void)abandon();
         throw error;
     }
+#endif
 }
 
 OutputFile::~OutputFile() {
@@ -105,13 +146,18 @@ std::optional<std::string> OutputFile::commit() {
         return std::nullopt;
     }
     // On disk before it takes the file's name, so that a crash leaves the old file.
-    if (fsync(fd_) != 0 || !closeOwnDescriptor()) {
+#ifdef _WIN32
+    const bool synced = _commit(fd_) == 0;
+#else
+    const bool synced = fsync(fd_) == 0;
+#endif
+    if (!synced || !closeOwnDescriptor()) {
         std::string error = "cannot write " + name_ + ": " + std::strerror(errno);
         (void)abandon();
         return error;
     }
     const signalCleanup::Deferred deferred;
-    if (rename(temporary_.c_str(), target_.c_str()) != 0) {
+    if (replaceFile(temporary_.c_str(), target_.c_str()) != 0) {
         std::string error = "cannot replace " + name_ + ": " + std::strerror(errno);
         (void)abandon();
         return error;

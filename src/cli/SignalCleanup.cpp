@@ -11,13 +11,18 @@ namespace cli::signalCleanup {
 
 namespace {
 
+#ifdef _WIN32
+constexpr int kSignals[] = {SIGINT, SIGTERM};
+#else
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
+#endif
 
 // Read by the handler, so written only while the signals are held back.
 char pathToRemove[PATH_MAX + 1];
 int fdToTruncate = -1;
 off_t lengthToKeep = 0;
 
+#ifndef _WIN32
 sigset_t cleanupSignals() {
     sigset_t set;
     sigemptyset(&set);
@@ -25,6 +30,7 @@ sigset_t cleanupSignals() {
         sigaddset(&set, signal);
     return set;
 }
+#endif
 
 extern "C" void undoAndDie(int signal) {
     if (pathToRemove[0] != '\0')
@@ -40,6 +46,13 @@ extern "C" void undoAndDie(int signal) {
 
 } // namespace
 
+#ifdef _WIN32
+void install() {
+    for (const int signal : kSignals)
+        if (std::signal(signal, undoAndDie) == SIG_IGN)
+            std::signal(signal, SIG_IGN);
+}
+#else
 void install() {
     for (const int signal : kSignals) {
         struct sigaction previous {};
@@ -51,6 +64,7 @@ void install() {
         sigaction(signal, &action, nullptr);
     }
 }
+#endif
 
 void removeFile(const char *path) {
     const Deferred deferred;
@@ -73,6 +87,10 @@ void clear() {
     fdToTruncate = -1;
 }
 
+#ifdef _WIN32
+Deferred::Deferred() = default;
+Deferred::~Deferred() = default;
+#else
 Deferred::Deferred() {
     const sigset_t set = cleanupSignals();
     sigprocmask(SIG_BLOCK, &set, &saved_);
@@ -81,5 +99,6 @@ Deferred::Deferred() {
 Deferred::~Deferred() {
     sigprocmask(SIG_SETMASK, &saved_, nullptr);
 }
+#endif
 
 } // namespace cli::signalCleanup

@@ -1,6 +1,7 @@
 // What SIGINT, SIGTERM, SIGHUP or SIGPIPE must undo before the program dies of
 // it: remove the temporary file of a named output, or cut an output file back to
 // what it held. The program then dies of the signal as it would have anyway.
+// Windows knows only SIGINT (Ctrl+C) and SIGTERM here, and cannot hold them back.
 #pragma once
 
 #include <csignal>
@@ -9,7 +10,7 @@
 
 namespace cli::signalCleanup {
 
-// Takes over the four signals, except those the program was started ignoring.
+// Takes over the signals, except those the program was started ignoring.
 void install();
 
 // Each replaces what a signal undoes; clear() leaves nothing to undo.
@@ -26,8 +27,10 @@ public:
     Deferred(const Deferred &) = delete;
     Deferred &operator=(const Deferred &) = delete;
 
+#ifndef _WIN32
 private:
     sigset_t saved_;
+#endif
 };
 
 } // namespace cli::signalCleanup

@@ -1,62 +1,129 @@
 #include "TextCodec.h"
 
-#include <cerrno>
 #include <cstring>
-#include <stdexcept>
-#include <type_traits>
 
 namespace cli {
 
 namespace {
 
-iconv_t openIconv(const char *to, const char *from) {
-    const iconv_t handle = iconv_open(to, from);
-    if (handle == reinterpret_cast<iconv_t>(-1))
-        throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
-    return handle;
-}
+enum class Stop { atEnd, invalid, cutAtEnd };
 
-// Runs iconv over `input` into `output`, growing it; returns where it stopped and why.
-struct Converted {
-    std::size_t used;
-    int error; // 0, EILSEQ or EINVAL
+struct Decoded {
+    std::size_t used; // bytes decoded; on a stop, where the offending character starts
+    Stop stop;
 };
 
-Converted convert(iconv_t handle, const char *input, std::size_t size, std::string &output) {
-    char *in = const_cast<char *>(input);
-    std::size_t inLeft = size;
-    while (inLeft > 0) {
-        const std::size_t start = output.size();
-        output.resize(start + inLeft * 4 + 16);
-        char *out = output.data() + start;
-        std::size_t outLeft = output.size() - start;
-        const std::size_t result = iconv(handle, &in, &inLeft, &out, &outLeft);
-        output.resize(output.size() - outLeft);
-        if (result == static_cast<std::size_t>(-1) && errno != E2BIG)
-            return {size - inLeft, errno};
+// Appends the UTF-16 units of the UTF-8 in `bytes`. Refuses what RFC 3629 does:
+// stray continuation bytes, overlong forms, surrogates and code points past
+// U+10FFFF.
+Decoded decodeUtf8(std::string_view bytes, std::u16string &units) {
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const std::size_t size = bytes.size();
+    // A byte makes at most one unit (four bytes make two), so this is room enough.
+    const std::size_t start = units.size();
+    units.resize(start + size);
+    char16_t *out = units.data() + start;
+    std::size_t i = 0;
+    Stop stop = Stop::atEnd;
+    while (i < size) {
+        const unsigned lead = in[i];
+        if (lead < 0x80) {
+            *out++ = static_cast<char16_t>(lead);
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        char32_t point = 0;
+        // The second byte's range rules out overlong forms, surrogates and too large
+        // code points; later bytes are any continuation byte.
+        unsigned low = 0x80, high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2, point = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3, point = lead & 0x0F;
+            low = lead == 0xE0 ? 0xA0 : low;
+            high = lead == 0xED ? 0x9F : high;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4, point = lead & 0x07;
+            low = lead == 0xF0 ? 0x90 : low;
+            high = lead == 0xF4 ? 0x8F : high;
+        } else {
+            stop = Stop::invalid;
+            break;
+        }
+        std::size_t k = 1;
+        for (; k < length && i + k < size; ++k) {
+            const unsigned next = in[i + k];
+            if (next < low || next > high)
+                break;
+            low = 0x80, high = 0xBF;
+            point = point << 6 | (next & 0x3F);
+        }
+        if (k < length) {
+            stop = i + k == size ? Stop::cutAtEnd : Stop::invalid;
+            break;
+        }
+        if (point < 0x10000) {
+            *out++ = static_cast<char16_t>(point);
+        } else {
+            point -= 0x10000;
+            *out++ = static_cast<char16_t>(0xD800 | point >> 10);
+            *out++ = static_cast<char16_t>(0xDC00 | (point & 0x3FF));
+        }
+        i += length;
     }
-    return {size, 0};
+    units.resize(static_cast<std::size_t>(out - units.data()));
+    return {i, stop};
 }
 
-// Dumps are ASCII: their bytes widen and narrow directly, and only the rest goes
-// through iconv.
-template <class Unit> std::size_t asciiPrefix(const Unit *units, std::size_t size) {
-    std::size_t i = 0;
-    while (i < size && static_cast<std::make_unsigned_t<Unit>>(units[i]) < 0x80)
-        ++i;
-    return i;
+bool isHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool isLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// Appends the UTF-8 of `units`; returns the index of a surrogate half without its
+// partner beside it, if there is one, having encoded what stands before it.
+std::optional<std::size_t> encodeUtf8(std::u16string_view units, std::string &bytes) {
+    const std::size_t start = bytes.size();
+    bytes.resize(start + units.size() * 3);
+    char *out = bytes.data() + start;
+    std::optional<std::size_t> lone;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        char32_t point = units[i];
+        if (point < 0x80) {
+            *out++ = static_cast<char>(point);
+            continue;
+        }
+        if (isHighSurrogate(units[i]) && i + 1 < units.size() && isLowSurrogate(units[i + 1])) {
+            point = 0x10000 + ((point - 0xD800) << 10 | (units[i + 1] - 0xDC00));
+            ++i;
+        } else if (isHighSurrogate(units[i]) || isLowSurrogate(units[i])) {
+            lone = i;
+            break;
+        }
+        if (point < 0x800) {
+            *out++ = static_cast<char>(0xC0 | point >> 6);
+        } else if (point < 0x10000) {
+            *out++ = static_cast<char>(0xE0 | point >> 12);
+            *out++ = static_cast<char>(0x80 | (point >> 6 & 0x3F));
+        } else {
+            *out++ = static_cast<char>(0xF0 | point >> 18);
+            *out++ = static_cast<char>(0x80 | (point >> 12 & 0x3F));
+            *out++ = static_cast<char>(0x80 | (point >> 6 & 0x3F));
+        }
+        *out++ = static_cast<char>(0x80 | (point & 0x3F));
+    }
+    bytes.resize(static_cast<std::size_t>(out - bytes.data()));
+    return lone;
 }
 
 } // namespace
 
 TextDecoder::TextDecoder(bool utf16)
-    : utf16_(utf16)
-    , toUtf16_(utf16 ? nullptr : openIconv("UTF-16LE", "UTF-8")) {}
-
-TextDecoder::~TextDecoder() {
-    if (toUtf16_)
-        iconv_close(toUtf16_);
-}
+    : utf16_(utf16) {}
 
 void TextDecoder::dropByteOrderMark(std::u16string &units, std::size_t start) {
     if (!atStart_ || units.size() == start)
@@ -93,18 +160,10 @@ std::optional<CodecError> TextDecoder::decode(std::string_view bytes, bool endOf
                 *unit = static_cast<char16_t>(*unit << 8 | *unit >> 8);
         used = mark + count * 2;
     } else {
-        const std::size_t ascii = asciiPrefix(carry_.data(), carry_.size());
-        units.append(carry_.begin(), carry_.begin() + static_cast<std::ptrdiff_t>(ascii));
-        std::string converted;
-        const Converted result =
-            convert(toUtf16_, carry_.data() + ascii, carry_.size() - ascii, converted);
-        used = ascii + result.used;
-        const std::size_t convertedStart = units.size();
-        units.resize(convertedStart + converted.size() / 2);
-        std::memcpy(units.data() + convertedStart, converted.data(),
-                    converted.size() & ~std::size_t{1});
+        const Decoded result = decodeUtf8(carry_, units);
+        used = result.used;
         dropByteOrderMark(units, start);
-        if (result.error == EILSEQ)
+        if (result.stop == Stop::invalid)
             return CodecError{consumed_ + used};
     }
     consumed_ += used;
@@ -115,28 +174,17 @@ std::optional<CodecError> TextDecoder::decode(std::string_view bytes, bool endOf
 }
 
 TextEncoder::TextEncoder(bool utf16)
-    : utf16_(utf16)
-    , toUtf8_(utf16 ? nullptr : openIconv("UTF-8", "UTF-16LE")) {}
-
-TextEncoder::~TextEncoder() {
-    if (toUtf8_)
-        iconv_close(toUtf8_);
-}
+    : utf16_(utf16) {}
 
 std::optional<CodecError> TextEncoder::encode(std::u16string_view units, std::string &bytes) {
-    const char *raw = reinterpret_cast<const char *>(units.data());
-    const std::size_t size = units.size() * 2;
     if (utf16_) {
-        bytes.append(raw, size);
+        bytes.append(reinterpret_cast<const char *>(units.data()), units.size() * 2);
         return std::nullopt;
     }
-    const std::size_t ascii = asciiPrefix(units.data(), units.size());
-    bytes.append(units.begin(), units.begin() + static_cast<std::ptrdiff_t>(ascii));
-    const Converted result = convert(toUtf8_, raw + ascii * 2, size - ascii * 2, bytes);
     // A lone half at the very end of a chunk is still an error: the formatter hands
     // over whole elements, and both halves of a character stand in one element.
-    if (result.error != 0)
-        return CodecError{converted_ + ascii + result.used / 2};
+    if (const auto lone = encodeUtf8(units, bytes))
+        return CodecError{converted_ + *lone};
     converted_ += units.size();
     return std::nullopt;
 }

@@ -1,7 +1,8 @@
-// Input bytes to UTF-16 code units and back, a chunk at a time: UTF-8 through
-// iconv, which refuses what is not UTF-8, or UTF-16 as it stands. A leading
-// byte-order mark is an encoding marker, not text: it is dropped, and in UTF-16
-// it says which byte order the rest has.
+// Input bytes to UTF-16 code units and back, a chunk at a time: UTF-8, refusing
+// what is not UTF-8, or UTF-16 as it stands. The UTF-8 codec is our own, so that
+// Linux and Windows read and write text alike. A leading byte-order mark is an
+// encoding marker, not text: it is dropped, and in UTF-16 it says which byte
+// order the rest has.
 #pragma once
 
 #include <cstddef>
@@ -9,8 +10,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include <iconv.h>
 
 namespace cli {
 
@@ -21,9 +20,6 @@ struct CodecError {
 class TextDecoder {
 public:
     explicit TextDecoder(bool utf16);
-    ~TextDecoder();
-    TextDecoder(const TextDecoder &) = delete;
-    TextDecoder &operator=(const TextDecoder &) = delete;
 
     // Appends the code units of `bytes` to `units`; bytes of a character cut at the
     // chunk's end wait for the next call. `endOfInput` tells that no more bytes come.
@@ -38,7 +34,6 @@ private:
     bool utf16_;
     bool atStart_ = true;
     bool bigEndian_ = false;
-    iconv_t toUtf16_;
     std::string carry_;
     std::uint64_t consumed_ = 0;
 };
@@ -46,9 +41,6 @@ private:
 class TextEncoder {
 public:
     explicit TextEncoder(bool utf16);
-    ~TextEncoder();
-    TextEncoder(const TextEncoder &) = delete;
-    TextEncoder &operator=(const TextEncoder &) = delete;
 
     // Appends the bytes of `units` to `bytes`. Fails, in UTF-8, on a surrogate half
     // that has no partner beside it; the offset then counts code units written.
@@ -56,7 +48,6 @@ public:
 
 private:
     bool utf16_;
-    iconv_t toUtf8_;
     std::uint64_t converted_ = 0;
 };
 

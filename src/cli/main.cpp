@@ -1,4 +1,5 @@
 // hexloom-format: the window's conversion for scripts and build systems.
+#include "OpenFlags.h"
 #include "Options.h"
 #include "OutputFile.h"
 #include "ProgressLine.h"
@@ -14,6 +15,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#ifdef _WIN32
+#include <io.h>
+#endif
+
 namespace {
 
 int fail(const std::string &message) {
@@ -22,9 +27,15 @@ int fail(const std::string &message) {
 }
 
 int run(const cli::Options &options) {
+#ifdef _WIN32
+    // Windows' standard streams start in text mode, which would double CR LF on
+    // output and drop CR and stop at Ctrl+Z on input.
+    _setmode(STDIN_FILENO, _O_BINARY);
+    _setmode(STDOUT_FILENO, _O_BINARY);
+#endif
     cli::Streams streams;
     if (options.input != cli::kStandardStream) {
-        streams.input = open(options.input.c_str(), O_RDONLY | O_CLOEXEC);
+        streams.input = open(options.input.c_str(), O_RDONLY | cli::kOpenFlags);
         if (streams.input < 0)
             return fail("cannot open '" + options.input + "': " + std::strerror(errno));
         streams.inputName = "'" + options.input + "'";

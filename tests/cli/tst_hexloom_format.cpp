@@ -156,6 +156,15 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"bad_byte", "AB C\xff", {}, "at byte offset 4"},
         Refusal{"surrogate_in_utf8", "AB\xed\xa0\x80", {}, "at byte offset 2"},
         Refusal{"cut_sequence_at_end", "ABC\xe4\xb8", {}, "at byte offset 3"},
+        Refusal{"overlong_form", "AB\xc0\xaf", {}, "at byte offset 2"},
+        Refusal{"overlong_three_bytes", "AB\xe0\x80\xaf", {}, "at byte offset 2"},
+        Refusal{"beyond_unicode", "AB\xf4\x90\x80\x80", {}, "at byte offset 2"},
+        Refusal{"stray_continuation", "AB\x80", {}, "at byte offset 2"},
+        Refusal{"sequence_cut_by_ascii",
+                "AB\xe4\xb8"
+                "C",
+                {},
+                "at byte offset 2"},
         Refusal{"bad_byte_after_mark",
                 "\xEF\xBB\xBF"
                 "AB\xff",
