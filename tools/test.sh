@@ -8,7 +8,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/tools/install-deps.sh" test
 export QT_QPA_PLATFORM=offscreen
 
-# Tests on whatever an earlier configure of build/ said: a run that finds none fails.
+# Tests are on, whatever an earlier configure of build/ said; a run that finds none fails.
 cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 cmake --build "$top/build"
 ctest --test-dir "$top/build" --output-on-failure --timeout 600 --no-tests=error
