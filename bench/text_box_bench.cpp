@@ -4,11 +4,11 @@
 // Usage: text_box_bench [line1 line16 lines16 ...]   (default: all three)
 //   line1: one line of 1 MiB; line16: one line of 16 MiB;
 //   lines16: 16 MiB at 32 blank-separated pairs a line.
-#include "Application.h"
-#include "FontSubstitutes.h"
 #include "HexDump.h"
-#include "SuspendableThread.h"
+#include "application/Application.h"
+#include "application/FontSubstitutes.h"
 #include "mainform.h"
+#include "threads/SuspendableThread.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>

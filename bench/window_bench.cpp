@@ -2,11 +2,11 @@
 // press of 格式化. Prints the time until the output is shown, the UI thread's
 // largest stall during the run (a 5 ms timer records the gaps) and the peak RSS.
 // Usage: window_bench [MiB ...]   (default: 1 16)
-#include "Application.h"
-#include "FontSubstitutes.h"
 #include "HexDump.h"
-#include "SuspendableThread.h"
+#include "application/Application.h"
+#include "application/FontSubstitutes.h"
 #include "mainform.h"
+#include "threads/SuspendableThread.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,17 +1,17 @@
 // The start-up routine of hexloom: create the window, run it, exit with 0.
-#include "Application.h"
-#include "FontSubstitutes.h"
-#include "SuspendableThread.h"
+#include "application/Application.h"
+#include "application/FontSubstitutes.h"
 #include "mainform.h"
+#include "threads/SuspendableThread.h"
 
 #include <exception>
 
 int main(int argc, char **argv) {
     platform::Application application(argc, argv);
     try {
+        platform::installFontSubstitutes();
         // Windows gives the taskbar button to the application's own window unless the
         // main window asks for it; Qt has no such window, so the main window keeps it.
-        platform::installFontSubstitutes();
         platform::Application::createForm(Form1);
         // The skin puts the form into a frame: that frame is the window to show.
         Form1->window()->show();

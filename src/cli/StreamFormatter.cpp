@@ -5,6 +5,7 @@
 #include "StrictInput.h"
 #include "TextCodec.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>

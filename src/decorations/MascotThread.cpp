@@ -1,13 +1,13 @@
 #include "MascotThread.h"
 
-#include "ReflectedImageView.h"
-#include "UiHandoff.h"
+#include "controls/ReflectedImageView.h"
+#include "threads/UiHandoff.h"
 
 using platform::UiHandoff;
 
 TMascotThread::TMascotThread(bool createSuspended, platform::ReflectedImageView *imageView)
     : SuspendableThread(createSuspended) {
-    setPriorityLevel(platform::ThreadPriority::Highest);
+    setPriorityLevel(QThread::HighestPriority);
     this->imageView = imageView;
 }
 

@@ -2,7 +2,7 @@
 // frames, 0, 1, 2, 3, 0, ... The current frame is the view's own image index.
 #pragma once
 
-#include "SuspendableThread.h"
+#include "threads/SuspendableThread.h"
 
 namespace platform {
 class ReflectedImageView;

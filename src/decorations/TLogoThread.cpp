@@ -1,13 +1,13 @@
 #include "TLogoThread.h"
 
-#include "GlowLabel.h"
-#include "UiHandoff.h"
+#include "controls/GlowLabel.h"
+#include "threads/UiHandoff.h"
 
 using platform::UiHandoff;
 
 TLogoThread::TLogoThread(bool createSuspended, platform::GlowLabel *logoLabel)
     : SuspendableThread(createSuspended) {
-    setPriorityLevel(platform::ThreadPriority::Highest);
+    setPriorityLevel(QThread::HighestPriority);
     this->logoLabel = logoLabel;
     redRising = false;
     greenRising = false;
@@ -41,7 +41,7 @@ void TLogoThread::Step() {
                                          static_cast<std::uint32_t>(current.green()) << 8 |
                                          static_cast<std::uint32_t>(current.blue()) << 16);
     const QColor color(next & 0xFF, (next >> 8) & 0xFF, (next >> 16) & 0xFF);
-    // The glow's change is what repaints the label with both new colours.
+    // Text and glow take the same colour; each setter repaints the label.
     UiHandoff::post(logoLabel, [label = logoLabel, color] {
         label->setFontColor(color);
         label->setShadowColor(color);

@@ -3,7 +3,7 @@
 // The colour itself lives in the label; the thread keeps only the directions.
 #pragma once
 
-#include "SuspendableThread.h"
+#include "threads/SuspendableThread.h"
 
 #include <cstdint>
 

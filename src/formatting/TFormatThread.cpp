@@ -1,12 +1,12 @@
 #include "TFormatThread.h"
 
-#include "Application.h"
 #include "FormatByteArray.h"
-#include "IntegerEdit.h"
-#include "ProgressBar.h"
-#include "SkinButton.h"
-#include "TextView.h"
-#include "UiHandoff.h"
+#include "controls/ErrorBox.h"
+#include "controls/IntegerEdit.h"
+#include "controls/ProgressBar.h"
+#include "controls/SkinButton.h"
+#include "controls/TextView.h"
+#include "threads/UiHandoff.h"
 
 #include <new>
 #include <optional>
@@ -36,7 +36,7 @@ TFormatThread::TFormatThread(bool createSuspended, platform::TextView *aobEdit,
     , upperCaseRadio(upperCaseRadio)
     , progressBar(progressBar) {
     setFreeOnTerminate(true);
-    setPriorityLevel(platform::ThreadPriority::Higher);
+    setPriorityLevel(QThread::HighPriority);
 }
 
 void TFormatThread::execute() {
@@ -90,7 +90,7 @@ void TFormatThread::FormatOnce() {
         const bool outOfMemory = dynamic_cast<const std::bad_alloc *>(&failure) ||
                                  dynamic_cast<const std::length_error *>(&failure);
         const QString message = outOfMemory ? kOutOfMemory : QString::fromUtf8(failure.what());
-        UiHandoff::post(formatButton, [message] { platform::Application::showError(message); });
+        UiHandoff::post(formatButton, [message] { platform::showErrorBox(message); });
     }
     if (!content) {
         if (hadInput) {

@@ -4,7 +4,7 @@
 // every access carried to the UI thread by UiHandoff.
 #pragma once
 
-#include "SuspendableThread.h"
+#include "threads/SuspendableThread.h"
 
 #include <QRadioButton>
 

@@ -1,11 +1,13 @@
 #include "mainform.h"
+#include "skin/SkinSettings.h"
 
-#include "Application.h"
 #include "MascotThread.h"
 #include "TFormatThread.h"
 #include "TLogoThread.h"
-#include "WindowMover.h"
-#include "WindowShortcut.h"
+#include "application/Application.h"
+#include "application/SkinnedWindow.h"
+#include "skin/WindowMover.h"
+#include "skin/WindowShortcut.h"
 
 #include <QIcon>
 
@@ -23,7 +25,7 @@ TForm1::TForm1(QWidget *owner)
     icon.addFile(QStringLiteral(":/icons/hicolor-48.png"));
     setWindowIcon(icon);
     bspngimgview1->setImageStorage(&bspngmgstrg1);
-    bssknform1 = std::make_unique<platform::SkinForm>(this, bskndt1);
+    platform::putUnderSkin(this, bskndt1);
     // The buttons never take the focus; this is the keyboard's way to press 格式化.
     auto *formatKey =
         new platform::WindowShortcut(this, {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter});
@@ -49,7 +51,7 @@ void TForm1::bsknbtn_formatClick() {
 }
 
 void TForm1::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPoint) {
-    platform::WindowMover::moveWithPointer(this);
+    platform::WindowMover::moveWithPointer(this, platform::SkinSettings::kMagneticDistance);
 }
 
 void TForm1::bsknbtn_fontClick() {

@@ -14,13 +14,10 @@
 // window into a drawn frame: Form1->window() is that frame, Form1 its client area.
 #pragma once
 
-#include "Form.h"
-#include "PngImageStorage.h"
-#include "SkinData.h"
-#include "SkinForm.h"
+#include "application/Form.h"
+#include "controls/PngImageStorage.h"
+#include "skin/SkinData.h"
 #include "ui_mainform.h"
-
-#include <memory>
 
 class TFormatThread;
 class TLogoThread;
@@ -41,7 +38,6 @@ public Q_SLOTS:
 
 private:
     platform::SkinData bskndt1;
-    std::unique_ptr<platform::SkinForm> bssknform1;
     platform::PngImageStorage bspngmgstrg1;
     TFormatThread *formatThread = nullptr;
     TMascotThread *mascotThread = nullptr;

@@ -1,10 +1,10 @@
 // The logo's colour cycle, the mascot's frame sequence and the picture's reflection,
 // stepped one iteration at a time on the test's thread; the picture at a scale of 2 too.
-#include "GlowLabel.h"
 #include "MascotThread.h"
-#include "PngImageStorage.h"
-#include "ReflectedImageView.h"
 #include "TLogoThread.h"
+#include "controls/GlowLabel.h"
+#include "controls/PngImageStorage.h"
+#include "controls/ReflectedImageView.h"
 
 #include <QPixmap>
 #include <QTemporaryDir>

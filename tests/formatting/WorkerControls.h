@@ -2,11 +2,11 @@
 // window, and the worker itself, held: for the tests and benches that drive it.
 #pragma once
 
-#include "IntegerEdit.h"
-#include "ProgressBar.h"
-#include "SkinButton.h"
 #include "TFormatThread.h"
-#include "TextView.h"
+#include "controls/IntegerEdit.h"
+#include "controls/ProgressBar.h"
+#include "controls/SkinButton.h"
+#include "controls/TextView.h"
 
 #include <QRadioButton>
 

@@ -1,9 +1,9 @@
 // Memory running out: the process caps its own address space, so that the
 // formatter's output, or a pasted text, cannot be had. The user gets a clear
 // message, the input stays as it was, and the next press or paste works again.
-#include "Application.h"
 #include "ModalDialogs.h"
 #include "WorkerControls.h"
+#include "application/Application.h"
 
 #include <QClipboard>
 #include <QMessageBox>

@@ -1,12 +1,12 @@
 // The main window as the user meets it: its layout, its controls' rules, the
 // window drag, the window-wide keys, the font dialog, the error box and one
 // conversion end to end.
-#include "Application.h"
-#include "FontDialog.h"
-#include "FontSubstitutes.h"
 #include "ModalDialogs.h"
-#include "SuspendableThread.h"
+#include "application/Application.h"
+#include "application/FontSubstitutes.h"
+#include "controls/FontDialog.h"
 #include "mainform.h"
+#include "threads/SuspendableThread.h"
 
 #include <QComboBox>
 #include <QFontComboBox>

@@ -1,6 +1,6 @@
 // The application object as the command line and the desktop meet it: Qt's own
 // options on the command line do nothing, and the desktop entry names the window.
-#include "Application.h"
+#include "application/Application.h"
 
 #include <QFile>
 #include <QFileInfo>

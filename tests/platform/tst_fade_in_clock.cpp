@@ -2,7 +2,7 @@
 // time service may do. This test's own clock functions stand in for the C
 // library's, for the whole process: the monotonic clocks tell the truth, the wall
 // clock runs behind by what the test sets.
-#include "WindowEffects.h"
+#include "skin/WindowEffects.h"
 
 #include <QTest>
 #include <QWidget>

@@ -1,12 +1,12 @@
 // The skin engine: its file, the frame's behaviour and the window effects.
-#include "EdgeSnapping.h"
 #include "ModalDialogs.h"
-#include "FontDialog.h"
-#include "SkinData.h"
-#include "SkinForm.h"
-#include "SkinFrame.h"
-#include "SystemMenu.h"
-#include "WindowEffects.h"
+#include "application/SkinnedWindow.h"
+#include "controls/FontDialog.h"
+#include "skin/EdgeSnapping.h"
+#include "skin/SkinData.h"
+#include "skin/SkinFrame.h"
+#include "skin/SystemMenu.h"
+#include "skin/WindowEffects.h"
 
 #include <QElapsedTimer>
 #include <QMessageBox>
@@ -119,7 +119,7 @@ private slots:
         auto *client = new QWidget;
         client->resize(591, 432);
         client->setWindowTitle(QStringLiteral("Hexloom"));
-        const platform::SkinForm skinned(client, data);
+        platform::putUnderSkin(client, data);
         QWidget *frame = client->window();
         QVERIFY(frame != client);
         QCOMPARE(frame->windowTitle(), QStringLiteral("Hexloom"));
@@ -184,7 +184,7 @@ private slots:
         readNextErrorBox(message);
         QWidget client;
         client.resize(591, 432);
-        const platform::SkinForm unskinned(&client, missing);
+        platform::putUnderSkin(&client, missing);
         QVERIFY2(message.contains(QStringLiteral("无法载入皮肤")), qPrintable(message));
         QCOMPARE(client.window(), &client);
         QCOMPARE(client.minimumSize(), QSize(591, 432));

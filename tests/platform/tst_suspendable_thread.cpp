@@ -1,6 +1,6 @@
 // The thread class and the hand-off: waking, the lost-press race, stopping.
-#include "SuspendableThread.h"
-#include "UiHandoff.h"
+#include "threads/SuspendableThread.h"
+#include "threads/UiHandoff.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The text view's model without a widget: how a text is wrapped into rows and kept
 // wrapped through edits, and how the document edits, selects and undoes.
-#include "TextDocument.h"
-#include "TextRows.h"
+#include "controls/TextDocument.h"
+#include "controls/TextRows.h"
 
 #include <QRandomGenerator>
 #include <QTest>

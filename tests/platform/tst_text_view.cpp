@@ -1,7 +1,7 @@
 // The text view as the user meets it in both boxes: reading, selecting and copying
 // a large read-only text; editing the input; keys in an empty box; scrolling
 // through every row of one very long line; input methods.
-#include "TextView.h"
+#include "controls/TextView.h"
 
 #include <QApplication>
 #include <QClipboard>

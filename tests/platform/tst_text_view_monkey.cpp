@@ -3,7 +3,7 @@
 // three mouse buttons. After every event the input box's text must be what a plain
 // model gives for the same edit, and a copy must give the model's selection.
 // Nothing may crash; a failure names the run and the event, so that it replays.
-#include "TextView.h"
+#include "controls/TextView.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 // A window-wide key: taken from whichever control of its window has the focus,
 // before that control sees it, and left alone in every other window.
-#include "WindowShortcut.h"
+#include "skin/WindowShortcut.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
