@@ -100,7 +100,11 @@ OutputFile::OutputFile(const std::string &path)
         ownsFd_ = true;
         return;
     }
+#ifdef _WIN32
+    const std::size_t folderEnd = target_.find_last_of("/\\:") + 1; // 0 without a folder
+#else
     const std::size_t folderEnd = target_.rfind('/') + 1; // 0 when there is no slash
+#endif
     temporary_ = target_.substr(0, folderEnd) + "." + target_.substr(folderEnd) + ".XXXXXX";
 #ifdef _WIN32
     fd_ = mkstemp(temporary_.data());
