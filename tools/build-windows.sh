@@ -56,7 +56,8 @@ cmake --build "$build" --parallel 2 --target hexloom hexloom-format $targets
 stage=$build/hexloom-windows-x64
 rm -rf "$stage" "$build/hexloom-windows-x64.zip"
 mkdir -p "$stage/platforms" "$stage/styles" "$stage/translations"
-cp "$build/src/app/hexloom.exe" "$build/src/cli/hexloom-format.exe" "$stage/"
+# Qt puts the programs at the top of the build folder.
+cp "$build/hexloom.exe" "$build/hexloom-format.exe" "$stage/"
 cp "$qt/bin/Qt6Core.dll" "$qt/bin/Qt6Gui.dll" "$qt/bin/Qt6Widgets.dll" "$stage/"
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/"*.dll "$stage/styles/"
