@@ -7,19 +7,7 @@ program=$1 out=${2:-$top/docs/screenshot.png}
 . "$top/tools/start_xvfb.sh"
 work=$(mktemp -d)
 xvfb="" app="" clipboard=""
-# Ends only what this script started.
-cleanup() {
-    status=$?
-    set +e
-    for started in "$app" "$clipboard" "$xvfb"; do
-        [ -n "$started" ] && kill "$started" 2>/dev/null
-    done
-    wait 2>/dev/null
-    rm -rf "$work"
-    exit "$status"
-}
-trap cleanup EXIT
-trap 'exit 1' HUP INT TERM
+end_started_on_exit
 start_xvfb
 export QT_QPA_PLATFORM=xcb
 "$program" 2>/dev/null &

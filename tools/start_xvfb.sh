@@ -38,3 +38,21 @@ serve_clipboard() {
     echo "xclip does not serve the clipboard" >&2
     return 1
 }
+
+# Ends, when the caller's script exits, only what it started ($app or $pid, the
+# $clipboard xclip, the $xvfb server) and removes $work, keeping the status the
+# script ended with.
+end_started() {
+    status=$?
+    set +e
+    for started in "${app:-}" "${pid:-}" "${clipboard:-}" "${xvfb:-}"; do
+        [ -n "$started" ] && kill "$started" 2>/dev/null
+    done
+    wait 2>/dev/null
+    rm -rf "$work"
+    exit "$status"
+}
+end_started_on_exit() {
+    trap end_started EXIT
+    trap 'exit 1' HUP INT TERM
+}

@@ -26,19 +26,7 @@ wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 
 work=$(mktemp -d)
 xvfb="" app="" clipboard=""
-# Ends only what this script started, and keeps the status it ended with.
-cleanup() {
-    status=$?
-    set +e
-    for started in "$app" "$clipboard" "$xvfb"; do
-        [ -n "$started" ] && kill "$started" 2>/dev/null
-    done
-    wait 2>/dev/null
-    rm -rf "$work"
-    exit "$status"
-}
-trap cleanup EXIT
-trap 'exit 1' HUP INT TERM
+end_started_on_exit
 
 failures=0
 check() { # description, then a command that must succeed

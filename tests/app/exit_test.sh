@@ -9,19 +9,7 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 . "$top/tools/start_xvfb.sh"
 work=$(mktemp -d)
 xvfb="" pid="" clipboard=""
-# Ends only what this script started, and keeps the status it ended with.
-cleanup() {
-    status=$?
-    set +e
-    for started in "$pid" "$clipboard" "$xvfb"; do
-        [ -n "$started" ] && kill "$started" 2>/dev/null
-    done
-    wait 2>/dev/null
-    rm -rf "$work"
-    exit "$status"
-}
-trap cleanup EXIT
-trap 'exit 1' HUP INT TERM
+end_started_on_exit
 
 start_xvfb || { echo "FAIL: no X server for the test"; exit 1; }
 export QT_QPA_PLATFORM=xcb
